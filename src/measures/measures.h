@@ -1,0 +1,60 @@
+// The counting rules of the whole program: what a letter, a digit and a word
+// are, and the small string helpers that every command shares.
+//
+// Every function here is a pure function over UTF-16 text (one code unit is
+// one character) and is total: any string, the empty one included, gives a
+// result. Word and letter counts shown anywhere come from nb_kalimat and
+// nb_harf.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace tallyra {
+
+// A letter is a character of a Unicode letter category (Lu, Ll, Lt, Lm, Lo).
+bool is_letter(QChar c);
+
+// A digit is an ASCII digit below U+0100 and any decimal digit (Nd) above.
+bool is_digit(QChar c);
+
+// Number of letters in a.
+int nb_harf(const QString& a);
+
+// True when a holds at least one letter.
+bool includ_harf(const QString& a);
+
+// Number of words in a: runs between spaces or carriage returns, ignoring
+// non-letters at both ends.
+int nb_kalimat(const QString& a);
+
+// a with its characters in reverse order.
+QString invers(const QString& s);
+
+// Prime factors of a in ascending order joined by "." ("1" for 1, "0" for
+// zero and negative numbers).
+QString analys(int a);
+
+// The number written by the digits of a, in order (0 when there are none).
+// Empty when those digits do not convert to a 32-bit integer: digits of
+// another script, or a run too long for the range.
+std::optional<int> numberall(const QString& a);
+
+// The letters of a in their order; every other character removed.
+QString khalam(const QString& a);
+
+// True when a is not empty and every character of it is a digit.
+bool number_only(const QString& a);
+
+// s padded on the right with spaces to at least n characters.
+QString ikmal_jomla(const QString& s, int n);
+
+// The integer conversion used for table cells and typed numbers: optional
+// leading spaces, an optional sign, then ASCII digits only, within the 32-bit
+// range. Empty on anything else (the empty text included).
+std::optional<int> to_int(const QString& text);
+
+// n written in decimal with leading zeros to at least `digits` digits.
+QString zero_pad(long long n, int digits);
+
+} // namespace tallyra

@@ -1,0 +1,72 @@
+// The grid behind the main table and the word table: text cells addressed by
+// column and row, row 0 holding the column captions and rows 1 to
+// rowCount() - 1 the data. It also carries what the window shows of it: the
+// column widths (0 hides a column), the current row and the selected rows.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace tallyra {
+
+// One row of a table, a text field per column: nc holds the cell of column c.
+struct regi_aya {
+    QString n0, n1, n2, n3, n4, n5, n6, n7;
+
+    QString& field(int c);
+    const QString& field(int c) const;
+};
+
+class Grid {
+public:
+    Grid() = default;
+    Grid(int columns, int rows);
+
+    int columnCount() const { return columns_; }
+    int rowCount() const { return static_cast<int>(cells_.size()); }
+    int dataRowCount() const { return rowCount() > 0 ? rowCount() - 1 : 0; }
+
+    // Growing adds empty cells; shrinking drops the cells cut off.
+    void setColumnCount(int columns);
+    void setRowCount(int rows);
+
+    // Out-of-range reads give the empty text; out-of-range writes are ignored.
+    const QString& cell(int column, int row) const;
+    void setCell(int column, int row, const QString& text);
+    void clearRow(int row);
+
+    // The whole column as one text: every cell from row 0 to the last row,
+    // each followed by CR LF.
+    QString columnText(int column) const;
+
+    int columnWidth(int column) const;
+    void setColumnWidth(int column, int width);
+
+    // The current row and the selected row range [selectionTop, selectionBottom].
+    int currentRow() const { return current_; }
+    int selectionTop() const { return selTop_; }
+    int selectionBottom() const { return selBottom_; }
+    // Makes `row` current and the selection that row alone.
+    void setCurrentRow(int row);
+    void setSelection(int top, int bottom);
+
+    regi_aya readRow(int row) const;
+    // Writes the record's fields into `row`, every column except `skipColumn`
+    // (-1 writes all of them).
+    void writeRow(int row, const regi_aya& record, int skipColumn = -1);
+
+private:
+    int columns_ = 0;
+    std::vector<std::vector<QString>> cells_;
+    std::vector<int> widths_;
+    int current_ = 1;
+    int selTop_ = 1;
+    int selBottom_ = 1;
+};
+
+// Sum of the integers in `column` over the data rows above the first selected
+// row (rows 1 to selectionTop() - 1); 0 when the selection starts at row 1.
+// Cells that do not hold a number add nothing. The third argument is unused.
+int a3dad_sabika(const Grid& grid, int column, int unused = 0);
+
+} // namespace tallyra

@@ -1,0 +1,111 @@
+// The state of one working session of the main window: the table and its
+// mode flags, the search state, the display box with its marks, the letter
+// list, the ordering selector and the enabled, visible and checked state of
+// the buttons and menu items. Commands are functions over this state; the
+// window layer renders it and the command-line front end prints it.
+#pragma once
+
+#include "corpus/corpus.h"
+#include "measures/line_list.h"
+#include "table/grid.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tallyra {
+
+// The search box shows this until the user types; as a term it counts as none.
+inline const QString kSearchPlaceholder = QStringLiteral(" ابحث حسب الرسم الأول (+)");
+
+// The current search terms, read by the display marking whenever a row is shown.
+struct SearchState {
+    QString s;             // the single search term
+    int j = 0;             // its length; 0: no single term to mark
+    int n = 0;             // number of phrases in ar3ibara2; 0: single-term marking
+    QStringList ar3ibara2; // the phrase list's phrases, marked together
+    QString a, b;          // beginning and ending term of a two-term command
+    int X = 0, Y = 0;      // their lengths
+    bool na3am = false;    // two-term marking on
+    QString s_hifdh;       // the search box's text at the last search
+};
+
+enum class MarkKind {
+    Red,           // search hits and clicked letters
+    BlueUnderline, // the word or letter found by a position lookup
+};
+
+struct Mark {
+    int start = 0; // from 0
+    int length = 0;
+    MarkKind kind = MarkKind::Red;
+
+    bool operator==(const Mark&) const = default;
+};
+
+// The display box: one text with its coloured ranges and the caret.
+struct DisplayBox {
+    QString text;
+    std::vector<Mark> marks;
+    int caret = 0;
+};
+
+// Enabled, visible and checked state of a button, a menu item or the
+// ordering selector, by the name the window gives it.
+struct ItemState {
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;
+};
+
+// Where the keyboard focus is to go once a command has run.
+enum class Focus { Unchanged, Table, SearchBox, Display };
+
+struct Session {
+    // Starts as the main window starts: the full verse table of the
+    // separated-waw variant, its summary line and the surah texts.
+    explicit Session(const Corpus& corpus = Corpus::instance());
+
+    const Corpus& corpus;
+
+    Grid table;
+    bool ayat = true; // the verse table is shown (false: the surah table)
+    bool waw = false; // the merged-waw variant is active
+    bool clos = true; // the main window is open
+    QString ze;       // the current summary line
+    QString label;    // what the summary line shows right now
+
+    SearchState search;
+
+    // souar[k]: the verses of surah k in the active variant, each followed by
+    // one space (k from 1 to 114; entry 0 unused).
+    std::vector<QString> souar;
+
+    DisplayBox display;
+    LineList letters;
+
+    // The ordering selector: its items and the selected one (-1: none).
+    QStringList orderingItems;
+    int orderingIndex = 0;
+
+    bool gaugeVisible = false;
+    Focus focus = Focus::Unchanged;
+
+    QHash<QString, ItemState> items;
+
+    Variant variant() const { return waw ? Variant::Merged : Variant::Separated; }
+    // Verse i of the active variant.
+    const QString& verseText(int i) const { return corpus.verse(variant(), i); }
+
+    ItemState& item(const QString& name) { return items[name]; }
+    ItemState itemState(const QString& name) const { return items.value(name); }
+    bool enabled(const QString& name) const { return itemState(name).enabled; }
+    bool visible(const QString& name) const { return itemState(name).visible; }
+    bool checked(const QString& name) const { return itemState(name).checked; }
+    void setEnabled(const QString& name, bool on) { item(name).enabled = on; }
+    void setVisible(const QString& name, bool on) { item(name).visible = on; }
+    void setChecked(const QString& name, bool on) { item(name).checked = on; }
+};
+
+} // namespace tallyra

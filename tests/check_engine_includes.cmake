@@ -1,0 +1,16 @@
+# Fails when a source of the engine (everything under src/ but the window
+# layer and the program files) includes a QtGui or QtWidgets header.
+file(GLOB_RECURSE sources "${SRC}/*.h" "${SRC}/*.cpp")
+set(bad "")
+foreach(f IN LISTS sources)
+    if(f MATCHES "/src/ui/" OR f MATCHES "/src/app/main\\.cpp$")
+        continue()
+    endif()
+    file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtGui|QtWidgets|QWidget|QApplication|QColor|QFont|QPainter|QGuiApplication)")
+    if(lines)
+        list(APPEND bad "${f}: ${lines}")
+    endif()
+endforeach()
+if(bad)
+    message(FATAL_ERROR "window code in the engine:\n${bad}")
+endif()

@@ -1,0 +1,116 @@
+// The command-line front end: its output, its command chains and its refusals.
+#include "app/cli.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+using namespace tallyra;
+
+namespace {
+
+struct CliRun {
+    int status;
+    QStringList out; // lines of standard output
+    QString err;
+};
+
+CliRun cli(const QStringList& args) {
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int status = run_cli(args, o, e);
+    o.flush();
+    e.flush();
+    QStringList lines = out.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return {status, lines, err};
+}
+
+const QString kStartSummary =
+    q(u"عدد الآيات 6236     مجموع الكلمات 86968      مجموع الحروف 322604");
+
+} // namespace
+
+TEST(Cli, NoCommandPrintsTheStartUpTable) {
+    const CliRun r = cli({});
+    EXPECT_EQ(r.status, 0);
+    ASSERT_EQ(r.out.size(), 1 + 6237);
+    EXPECT_EQ(r.out[0], kStartSummary);
+    EXPECT_EQ(r.out[1], q(u"index\tالترتيب\tإسم السورة\tرقم الآية\tنص الآية الكريمة\tعدد "
+                          u"الكلمات\tعدد الحروف\tالتكرار"));
+    EXPECT_EQ(r.out[2], q(u"1\t1\t001-الفاتحة\t1\tبسم الله الرحمن الرحيم\t4\t19\t0"));
+    EXPECT_TRUE(r.err.isEmpty());
+}
+
+TEST(Cli, ChainedCommandsRunInOrderOnOneSession) {
+    const CliRun r = cli({q(u"waw"), q(u"+"), q(u"surahs")});
+    EXPECT_EQ(r.status, 0);
+    ASSERT_EQ(r.out.size(), 1 + 115);
+    EXPECT_EQ(r.out[0], QString());
+    EXPECT_EQ(r.out[2], q(u"1\t001\tالفاتحة\t007\t0029\t00139\t0"));
+    EXPECT_EQ(r.out[115], q(u"114\t114\tالناس\t006\t0020\t00080\t0"));
+
+    const CliRun back = cli({q(u"waw"), q(u"+"), q(u"surahs"), q(u"+"), q(u"verses")});
+    EXPECT_EQ(back.status, 0);
+    EXPECT_EQ(back.out[0], q(u"عدد الآيات 6236     مجموع الكلمات 77433      مجموع الحروف 322604"));
+    EXPECT_EQ(back.out[6], q(u"5\t5\t001-الفاتحة\t5\tاياك نعبد واياك نستعين\t4\t19\t0"));
+}
+
+TEST(Cli, LettersPrintsTheLetterList) {
+    const CliRun census = cli({q(u"--letters"), q(u"census")});
+    EXPECT_EQ(census.status, 0);
+    ASSERT_EQ(census.out.size(), 1 + 4 + 1 + 28);
+    EXPECT_EQ(census.out[0], kStartSummary);
+    EXPECT_EQ(census.out[1], q(u"عدد الآيات   6236"));
+    EXPECT_EQ(census.out[4], q(u"الحروف الهجائية 28"));
+    EXPECT_EQ(census.out[5], q(u"-------------------"));
+
+    const CliRun start = cli({q(u"--letters")});
+    EXPECT_EQ(start.out, QStringList({kStartSummary, q(u"بسم الله")}));
+}
+
+TEST(Cli, RefusedAndUnknownCommandsExitWithStatus2) {
+    struct Case {
+        QStringList args;
+        const char16_t* errorPart;
+    };
+    const Case cases[] = {
+        // The verse table is already shown: its button is disabled.
+        {{q(u"verses")}, u"verses: هذا الأمر غير متاح في الحالة الحالية"},
+        {{q(u"surahs"), q(u"+"), q(u"surahs")}, u"surahs: هذا الأمر غير متاح"},
+        {{q(u"frobnicate")}, u"unknown command \"frobnicate\""},
+        {{q(u"waw"), q(u"extra")}, u"waw takes 0 input(s), 1 given"},
+        {{q(u"+")}, u"a command is missing"},
+        {{q(u"waw"), q(u"+")}, u"a command is missing"},
+        {{QString()}, u"unknown command"},
+        {{q(u"census"), q(u"--letters")}, u"census takes 0 input(s)"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = cli(c.args);
+        EXPECT_EQ(r.status, 2) << c.args.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(q(c.errorPart))) << r.err.toStdString();
+    }
+    EXPECT_TRUE(cli({q(u"nope")}).err.contains(q(u"census")))
+        << "an unknown command lists the commands";
+}
+
+TEST(Cli, ProgramWritesUtf8) {
+    QProcess process;
+    process.start(QStringLiteral(TALLYRA_CLI_PATH), {QStringLiteral("--letters"), q(u"census")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], kStartSummary);
+    EXPECT_EQ(lines[1], q(u"عدد الآيات   6236"));
+
+    process.start(QStringLiteral(TALLYRA_CLI_PATH), {q(u"بحث")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(q(u"\"بحث\"")));
+}

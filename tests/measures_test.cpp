@@ -1,0 +1,237 @@
+// The counting rules, the letter values and the reversing helpers.
+#include "measures/letter_values.h"
+#include "measures/line_list.h"
+#include "measures/measures.h"
+#include "measures/resort.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace tallyra;
+
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+
+} // namespace
+
+TEST(Measures, WordAndLetterCounts) {
+    struct Case {
+        QString text;
+        int words;
+        int letters;
+    };
+    const Case cases[] = {
+        {q(u""), 0, 0},
+        {q(u"   "), 0, 0},
+        {q(u"و"), 1, 1},
+        {q(u"اياك نعبد و اياك نستعين"), 5, 19},
+        {q(u"اياك نعبد واياك نستعين"), 4, 19},
+        {q(u"  الحمد   لله  "), 2, 8},
+        {q(u"نص الآية الكريمة") + CRLF + q(u"الم") + CRLF, 4, 17},
+        {q(u"12 الم 34"), 1, 3},
+        // Diacritics, digits and other non-letters inside a word do not split it.
+        {q(u"بِسْمِ"), 1, 3},
+        {q(u"ab12cd"), 1, 4},
+        {q(u"الآية"), 1, 5},
+        {q(u"abc"), 1, 3},
+        // CR LF is one separator, a lone LF none, a space before CR one more.
+        {q(u"ab\ncd"), 1, 4},
+        {q(u"ab\r\ncd"), 2, 4},
+        {q(u"ab \r\ncd"), 3, 4},
+        {q(u"ab\tcd"), 1, 4},
+        // Tatweel (Lm) and the letters of other scripts are letters.
+        {q(u"ـ"), 1, 1},
+        {q(u"Omega русский"), 2, 12},
+        // No letters at all.
+        {q(u"123 ٤٥٦ ... \r\n"), 0, 0},
+        {q(u"\u064B\u064C"), 0, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(nb_kalimat(c.text), c.words) << c.text.toStdString();
+        EXPECT_EQ(nb_harf(c.text), c.letters) << c.text.toStdString();
+        EXPECT_EQ(includ_harf(c.text), c.letters > 0) << c.text.toStdString();
+    }
+}
+
+TEST(Measures, LetterAndDigitClasses) {
+    EXPECT_TRUE(is_letter(u'ب'));
+    EXPECT_TRUE(is_letter(u'ة'));
+    EXPECT_TRUE(is_letter(u'ء'));
+    EXPECT_FALSE(is_letter(u'\u064E')); // fatha
+    EXPECT_FALSE(is_letter(u' '));
+    EXPECT_FALSE(is_letter(u'5'));
+    EXPECT_TRUE(is_digit(u'7'));
+    EXPECT_TRUE(is_digit(u'\u0663'));  // Arabic-Indic three
+    EXPECT_TRUE(is_digit(u'\u06F5'));  // extended Arabic-Indic five
+    EXPECT_FALSE(is_digit(u'\u00B2')); // superscript two, below U+0100
+    EXPECT_FALSE(is_digit(u'\u2155')); // a vulgar fraction is no decimal digit
+}
+
+TEST(Measures, StringHelpers) {
+    EXPECT_EQ(invers(q(u"الم ذلك")), q(u"كلذ ملا"));
+    EXPECT_EQ(invers(QString()), QString());
+    EXPECT_EQ(khalam(q(u"00012 = ب")), q(u"ب"));
+    EXPECT_EQ(khalam(q(u"بِسْمِ 12")), q(u"بسم"));
+    EXPECT_EQ(khalam(QString()), QString());
+    EXPECT_EQ(ikmal_jomla(q(u"ab"), 5), q(u"ab   "));
+    EXPECT_EQ(ikmal_jomla(q(u"abcdef"), 5), q(u"abcdef"));
+    EXPECT_EQ(ikmal_jomla(QString(), -3), QString());
+    EXPECT_EQ(zero_pad(7, 3), q(u"007"));
+    EXPECT_EQ(zero_pad(6948, 3), q(u"6948"));
+    EXPECT_EQ(zero_pad(-5, 3), q(u"-005"));
+}
+
+TEST(Measures, PrimeFactors) {
+    const std::pair<int, const char16_t*> cases[] = {
+        {1, u"1"},
+        {0, u"0"},
+        {-5, u"0"},
+        {2, u"2"},
+        {6, u"2.3"},
+        {9, u"3.3"},
+        {12, u"2.2.3"},
+        {49, u"7.7"},
+        {97, u"97"},
+        {360, u"2.2.2.3.3.5"},
+        {786, u"2.3.131"},
+        {2147483647, u"2147483647"},
+        {2147483646, u"2.3.3.7.11.31.151.331"},
+    };
+    for (const auto& [n, text] : cases)
+        EXPECT_EQ(analys(n), q(text)) << n;
+}
+
+TEST(Measures, DigitsAndNumbers) {
+    EXPECT_EQ(numberall(q(u"00012 = ب")), 12);
+    EXPECT_EQ(numberall(q(u"ب")), 0);
+    EXPECT_EQ(numberall(QString()), 0);
+    EXPECT_EQ(numberall(q(u"1a2b3")), 123);
+    // Digits that do not convert are an error value, never a crash.
+    EXPECT_FALSE(numberall(q(u"\u0661\u0662")).has_value());
+    EXPECT_FALSE(numberall(q(u"99999999999")).has_value());
+    EXPECT_EQ(numberall(q(u"2147483647")), 2147483647);
+
+    EXPECT_TRUE(number_only(q(u"0123")));
+    EXPECT_TRUE(number_only(q(u"\u0661\u0662")));
+    EXPECT_FALSE(number_only(QString()));
+    EXPECT_FALSE(number_only(q(u"12 ")));
+    EXPECT_FALSE(number_only(q(u"-1")));
+    EXPECT_FALSE(number_only(q(u"١٢a")));
+
+    EXPECT_EQ(to_int(q(u"42")), 42);
+    EXPECT_EQ(to_int(q(u"  -7")), -7);
+    EXPECT_EQ(to_int(q(u"-2147483648")), -2147483647 - 1);
+    EXPECT_FALSE(to_int(q(u"2147483648")).has_value());
+    EXPECT_FALSE(to_int(QString()).has_value());
+    EXPECT_FALSE(to_int(q(u"-")).has_value());
+    EXPECT_FALSE(to_int(q(u"12 ")).has_value());
+    EXPECT_FALSE(to_int(q(u"٣")).has_value());
+}
+
+TEST(LetterValues, AbjadAndNatural) {
+    struct Case {
+        QString text;
+        const char16_t* abjad;
+        const char16_t* natural;
+    };
+    const Case cases[] = {
+        {q(u"بسم الله الرحمن الرحيم"), u"     حساب الجمل 786 = 2.3.131",
+         u"     الحساب الطبيعي 123 = 3.41"},
+        {q(u"الله"), u"     حساب الجمل 66 = 2.3.11", u"     الحساب الطبيعي 12 = 2.2.3"},
+        {q(u"آ"), u"     حساب الجمل 1 = 1", u"     الحساب الطبيعي 0 = 0"},
+        {q(u""), u"     حساب الجمل 0 = 0", u"     الحساب الطبيعي 0 = 0"},
+        {q(u"  123 abc"), u"     حساب الجمل 0 = 0", u"     الحساب الطبيعي 0 = 0"},
+        {q(u"بِسْمِ"), u"     حساب الجمل 102 = 2.3.17", u"     الحساب الطبيعي 30 = 2.3.5"},
+        {q(u"غ"), u"     حساب الجمل 1000 = 2.2.2.5.5.5", u"     الحساب الطبيعي 32 = 2.2.2.2.2"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(jomal(c.text), q(c.abjad)) << c.text.toStdString();
+        EXPECT_EQ(tabi3i(c.text), q(c.natural)) << c.text.toStdString();
+    }
+    EXPECT_EQ(abjad_value(q(u"بِسْمِ")), abjad_value(q(u"بسم")));
+}
+
+TEST(LetterValues, NaturalValuesNumberThe35FormsOnce) {
+    const QString forms = q(u"ءأؤإئابةتثجحخدذرزسشصضطظعغفقكلمنهوىي");
+    ASSERT_EQ(forms.size(), 35);
+    std::set<int> values;
+    for (QChar c : forms)
+        values.insert(natural_value(QString(c)));
+    EXPECT_EQ(values.size(), 35u);
+    EXPECT_EQ(*values.begin(), 1);
+    EXPECT_EQ(*values.rbegin(), 35);
+}
+
+TEST(LineList, SortedModeKeepsAscendingOrderAndInsertsWhereTold) {
+    LineList list;
+    list.setSorted(true);
+    for (const char16_t* line : {u"003 = م", u"--------------", u"001 = س", u"001 = ب"})
+        list.add(q(line));
+    list.insert(0, q(u"عدد الحروف 3"));
+    EXPECT_EQ(list.lines(), QStringList({q(u"عدد الحروف 3"), q(u"--------------"), q(u"001 = ب"),
+                                         q(u"001 = س"), q(u"003 = م")}));
+    list.insert(99, q(u"end"));
+    EXPECT_EQ(list.lines().last(), q(u"end"));
+}
+
+TEST(Resort, LetterListReversal) {
+    const QStringList head = {q(u"H1"), q(u"H2"), q(u"H3"), q(u"H4"), q(u"---S")};
+    LineList list(head + QStringList{q(u"L1"), q(u"L2"), q(u"L3"), q(u"L4"), q(u"L5")});
+    list.setSorted(true);
+    EXPECT_EQ(alkhat(list), 4);
+    trilistbox(list);
+    EXPECT_FALSE(list.sorted());
+    EXPECT_EQ(list.lines(), head + QStringList({q(u"L5"), q(u"L4"), q(u"L3"), q(u"L2"), q(u"L1")}));
+    trilistbox(list);
+    EXPECT_EQ(list.lines(), head + QStringList({q(u"L1"), q(u"L2"), q(u"L3"), q(u"L4"), q(u"L5")}));
+
+    LineList separatorLast(head);
+    trilistbox(separatorLast);
+    EXPECT_EQ(separatorLast.lines(), head);
+
+    // Without a separator there is nothing identified as letter lines.
+    LineList plain({q(u"بسم الله"), q(u"x")});
+    EXPECT_EQ(alkhat(plain), -1);
+    trilistbox(plain);
+    EXPECT_EQ(plain.lines(), QStringList({q(u"بسم الله"), q(u"x")}));
+    LineList empty;
+    trilistbox(empty);
+    EXPECT_TRUE(empty.isEmpty());
+}
+
+TEST(Resort, TableReversal) {
+    Grid verses(8, 4);
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 0; c < 8; ++c)
+            verses.setCell(c, r, QString::number(r * 10 + c));
+    retri_aya(verses);
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(verses.cell(1, r), QString::number(r * 10 + 1)) << "position stays";
+        for (int c : {0, 2, 3, 4, 5, 6, 7})
+            EXPECT_EQ(verses.cell(c, r), QString::number((4 - r) * 10 + c));
+    }
+    EXPECT_EQ(verses.cell(0, 0), QString()) << "the header row never moves";
+
+    Grid surahs(7, 115);
+    for (int r = 1; r <= 114; ++r) {
+        surahs.setCell(0, r, QString::number(r));
+        surahs.setCell(1, r, zero_pad(r, 3));
+    }
+    retri_soura(surahs);
+    EXPECT_EQ(surahs.cell(0, 1), q(u"114"));
+    EXPECT_EQ(surahs.cell(1, 1), q(u"114"));
+    EXPECT_EQ(surahs.cell(1, 114), q(u"001"));
+
+    Grid one(8, 2);
+    one.setCell(4, 1, q(u"x"));
+    retri_aya(one);
+    retri_soura(one);
+    EXPECT_EQ(one.cell(4, 1), q(u"x"));
+    Grid none(7, 1);
+    retri_soura(none);
+    EXPECT_EQ(none.rowCount(), 1);
+}
