@@ -87,6 +87,8 @@ TEST(Cli, RefusedAndUnknownCommandsExitWithStatus2) {
         {{q(u"waw"), q(u"+")}, u"a command is missing"},
         {{QString()}, u"unknown command"},
         {{q(u"census"), q(u"--letters")}, u"census takes 0 input(s)"},
+        {{q(u"--letters"), q(u"--letters")}, u"unknown command \"--letters\""},
+        {{QString(5000, u'و'), q(u"+"), q(u"\t\r\n")}, u"unknown command"},
     };
     for (const Case& c : cases) {
         const CliRun r = cli(c.args);

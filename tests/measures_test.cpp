@@ -235,3 +235,42 @@ TEST(Resort, TableReversal) {
     retri_soura(none);
     EXPECT_EQ(none.rowCount(), 1);
 }
+
+// Every function is total: odd input gives a result, never a crash, and the
+// results keep the relations that hold between the measures.
+TEST(Measures, TotalOnAnyText) {
+    QString surrogates;
+    surrogates += QChar(0xD800);
+    surrogates += QChar(0xDFFF);
+    const QString texts[] = {
+        QString(),
+        q(u" "),
+        q(u"\r"),
+        q(u"\n"),
+        q(u"\r\n\r\n"),
+        q(u"\t\tب\t"),
+        q(u"\u064E\u0651"),
+        q(u"ـــ"),
+        surrogates,
+        q(u"ب") + surrogates + q(u"ب"),
+        q(u"\U0001D400\U0001D401"), // letters outside the 16-bit range
+        q(u"٠١٢٣٤٥٦٧٨٩"),
+        q(u"abc DEF ghi"),
+        q(u"中文 字"),
+        QString(100000, u'ب') + QString(100000, u' ') + QString(100000, u'\r'),
+    };
+    for (const QString& t : texts) {
+        const int letters = nb_harf(t);
+        const int words = nb_kalimat(t);
+        EXPECT_LE(letters, t.size());
+        EXPECT_LE(words, std::max(letters, 0));
+        EXPECT_EQ(words == 0, letters == 0);
+        EXPECT_EQ(khalam(t).size(), letters);
+        EXPECT_EQ(invers(invers(t)), t);
+        EXPECT_EQ(ikmal_jomla(t, 3).size(), std::max<qsizetype>(t.size(), 3));
+        (void)numberall(t);
+        (void)number_only(t);
+        (void)jomal(t);
+        (void)tabi3i(t);
+    }
+}
