@@ -1,6 +1,6 @@
 // The verse text in its two variants. The separated-waw text is compiled into
-// the program; the merged-waw text is derived from it when first needed. Line i
-// (from 1) of either variant is the verse with running number i.
+// the program; the merged-waw text is derived from it as the corpus loads.
+// Line i (from 1) of either variant is the verse with running number i.
 #pragma once
 
 #include <QString>
