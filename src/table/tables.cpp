@@ -187,10 +187,9 @@ void BitBtn2Click(Session& session) {
     t.setRowCount(kSurahCount + 1);
     for (int k = 1; k <= kSurahCount; ++k)
         write_surah_row(session, k, k);
+    // Shown plain: the single-term display marks nothing in the surah table.
     show_text_single(session, session.souar[1], 4, false);
     t.setCurrentRow(1);
-    // The surah text is shown plain: no term is marked in the surah table.
-    session.display.marks.clear();
     select_first_ordering_item(session);
 }
 
