@@ -1,8 +1,14 @@
 #include "display/display.h"
 
+#include "measures/letter_values.h"
 #include "measures/measures.h"
+#include "measures/resort.h"
+#include "table/tables.h"
 
 #include <QHash>
+
+#include <algorithm>
+#include <limits>
 
 namespace tallyra {
 
@@ -28,6 +34,8 @@ void mark_all(DisplayBox& box, const QString& term, bool widenAllah) {
 void show_and_tally(Session& session, const QString& text, int digits) {
     session.display.text = text;
     session.display.marks.clear();
+    session.display.selectionStart = 0;
+    session.display.selectionLength = 0;
     LineList& list = session.letters;
     list.clear();
     list.setSorted(session.checked(QStringLiteral("N87")));
@@ -105,6 +113,122 @@ void show_text(Session& session, const QString& text, int digits, bool two) {
         show_text_multi(session, text, digits);
     else
         show_text_single(session, text, digits, two);
+}
+
+void show_row(Session& session, int row) {
+    if (session.display.text.isEmpty())
+        return;
+    const Grid& t = session.table;
+    if (session.ayat) {
+        show_text(session, t.cell(verse_col::text, row), 3, session.search.na3am);
+        return;
+    }
+    const int k = to_int(t.cell(surah_col::number, row)).value_or(0);
+    if (k >= 1 && k < int(session.souar.size()))
+        show_text(session, session.souar[k], 4, session.search.na3am);
+}
+
+void selectrich(Session& session) {
+    const DisplayBox& box = session.display;
+    const QString space = QStringLiteral(" ");
+    const int start = std::clamp(box.selectionStart, 0, int(box.text.size()));
+    const int end = std::clamp(box.selectionStart + box.selectionLength, start, int(box.text.size()));
+    const QString selected = box.text.mid(start, end - start);
+    if (box.text.isEmpty() || box.text == space || selected.isEmpty() || selected == space)
+        return;
+    QString line = QStringLiteral("عدد الكلمات ") + QString::number(nb_kalimat(selected)) +
+                   QStringLiteral("    عدد الحروف ") + QString::number(nb_harf(selected));
+    if (session.checked(QStringLiteral("N99")))
+        line += jomal(selected);
+    if (session.checked(QStringLiteral("N103")))
+        line += tabi3i(selected);
+    const QString upToEnd = box.text.left(end);
+    const bool verses = session.ayat;
+    if (session.checked(QStringLiteral("N105"))) {
+        const int p = a3dad_sabika(session.table, verses ? int(verse_col::words) : int(surah_col::words)) +
+                      nb_kalimat(upToEnd);
+        line += QStringLiteral("    الكلمة رقم ") + QString::number(p) + QStringLiteral(" = ") +
+                analys(p);
+    }
+    if (session.checked(QStringLiteral("N106"))) {
+        const int p = a3dad_sabika(session.table, verses ? int(verse_col::letters) : int(surah_col::letters)) +
+                      nb_harf(upToEnd);
+        line += QStringLiteral("    الحرف رقم ") + QString::number(p) + QStringLiteral(" = ") +
+                analys(p);
+    }
+    session.label = line;
+}
+
+void display_selection_changed(Session& session, int start, int length) {
+    DisplayBox& box = session.display;
+    box.selectionStart = std::clamp(start, 0, int(box.text.size()));
+    box.selectionLength = std::clamp(length, 0, int(box.text.size()) - box.selectionStart);
+    const QString selected = box.text.mid(box.selectionStart, box.selectionLength);
+    if (selected.isEmpty() || selected == QStringLiteral(" "))
+        session.label = session.ze;
+    else
+        selectrich(session);
+}
+
+void letter_list_click(Session& session, int line) {
+    if (line < 0 || line >= session.letters.size())
+        return;
+    if (!session.ayat)
+        session.label = QStringLiteral("إنتظر قليلا من فضلك");
+    const QString& clicked = session.letters.at(line);
+    const QString letter = khalam(clicked);
+    const std::optional<int> number = numberall(clicked);
+    if (!number)
+        return; // a number that does not convert ends the click unnoticed
+    if (letter.size() == 1) {
+        DisplayBox& box = session.display;
+        box.marks.clear();
+        for (qsizetype p = box.text.indexOf(letter); p >= 0; p = box.text.indexOf(letter, p + 1))
+            box.marks.push_back({int(p), 1, MarkKind::Red});
+        box.caret = std::min<int>(1, int(box.text.size()));
+    }
+    if (session.checked(QStringLiteral("N89"))) {
+        const long long sum = session.p9 + *number;
+        if (sum > std::numeric_limits<int>::max())
+            return; // a sum beyond the factorisable range is not taken
+        session.p9 = sum;
+        if (letter.size() == 1)
+            session.t += u' ' + letter;
+    } else {
+        session.p9 = *number;
+        session.t.clear();
+    }
+    session.label = analys(int(session.p9)) + QStringLiteral("  =  ") +
+                    QString::number(session.p9) + QStringLiteral("             ") + session.t;
+}
+
+void N80Click(Session& session) {
+    trilistbox(session.letters);
+}
+
+void N89Click(Session& session) {
+    session.setChecked(QStringLiteral("N89"), !session.checked(QStringLiteral("N89")));
+    session.p9 = 0;
+    session.t.clear();
+}
+
+void N107Click(Session& session) {
+    session.label.clear();
+    session.p9 = 0;
+    session.t.clear();
+}
+
+QString display_hint(const Session& session) {
+    return session.display.text.isEmpty()
+               ? QString()
+               : QStringLiteral("حدد نص لمعرفة عدد حروفه وعدد كلماته ورقم آخر كلمة محددة ورقم "
+                                "آخر حرف محدد");
+}
+
+QString letters_hint(const Session& session) {
+    return session.display.text.isEmpty()
+               ? QString()
+               : QStringLiteral("لمزيد من الخيارات إضغط زر الفأرة الأيمن");
 }
 
 } // namespace tallyra

@@ -1,6 +1,17 @@
 #include "table/frame.h"
 
+#include "display/display.h"
+
+#include <algorithm>
+
 namespace tallyra {
+
+namespace {
+const QString N7 = QStringLiteral("N7");
+const QString N8 = QStringLiteral("N8");
+const QString N20 = QStringLiteral("N20");
+const QString N88 = QStringLiteral("N88");
+} // namespace
 
 void reset_view(Session& session) {
     session.label.clear();
@@ -11,17 +22,80 @@ void reset_view(Session& session) {
     session.display.text.clear();
     session.display.marks.clear();
     session.display.caret = 0;
-    session.gaugeVisible = false;
-    session.setEnabled(QStringLiteral("N7"), true);
+    session.display.selectionStart = 0;
+    session.display.selectionLength = 0;
+    session.gauge.visible = false;
+    session.setEnabled(N7, true);
     session.setEnabled(QStringLiteral("N6"), true);
-    session.setEnabled(QStringLiteral("N8"), session.ayat);
-    session.setEnabled(QStringLiteral("N20"), !session.ayat);
+    session.setEnabled(N8, session.ayat);
+    session.setEnabled(N20, !session.ayat);
     for (const char* copy : {"N26", "N35", "N36", "N38", "N39", "N40"})
         session.setEnabled(QString::fromLatin1(copy), true);
 }
 
 void style(Session& session) {
     session.display.marks.clear();
+}
+
+void bit(Session& session, int count) {
+    const bool found = count != 0;
+    session.setEnabled(QStringLiteral("BitBtn3"), true);
+    session.setEnabled(QStringLiteral("BitBtn4"), found);
+    session.setEnabled(QStringLiteral("N6"), found);
+    session.setEnabled(QStringLiteral("RadioGroup1"), session.table.rowCount() > 2);
+    session.label = session.ze;
+    if (session.checked(N88)) {
+        session.setEnabled(N8, session.ayat && found);
+        session.setEnabled(N7, found);
+    } else {
+        session.setEnabled(N8, session.ayat);
+        session.setEnabled(N7, true);
+    }
+    if (!session.ayat)
+        session.setEnabled(N20, found || !session.checked(N88));
+}
+
+void nigatif(Session& session, int count) {
+    session.table.setRowCount(count + 2);
+    session.table.clearRow(1);
+    session.table.setCurrentRow(1);
+    session.display.text.clear();
+    session.display.marks.clear();
+    session.display.caret = 0;
+    session.display.selectionStart = 0;
+    session.display.selectionLength = 0;
+    session.letters.clear();
+    session.ze = QStringLiteral("لا يوجد نتائج");
+}
+
+void change_row(Session& session, int row) {
+    if (row < 1 || row >= session.table.rowCount() || row == session.table.currentRow())
+        return;
+    session.table.setCurrentRow(row);
+    show_row(session, row);
+}
+
+void select_rows(Session& session, int top, int bottom, int current) {
+    const int last = session.table.rowCount() - 1;
+    if (last < 1)
+        return;
+    change_row(session, std::clamp(current, 1, last));
+    session.table.setSelection(std::clamp(top, 1, last), std::clamp(bottom, 1, last));
+}
+
+void window_resized(Session& session) {
+    if (session.clos)
+        show_row(session, session.table.currentRow());
+}
+
+void window_closing(Session& session) {
+    session.clos = false;
+}
+
+void summary_double_click(Session& session) {
+    session.label.clear();
+    session.p9 = 0;
+    session.t.clear();
 }
 
 } // namespace tallyra

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace tallyra {
@@ -49,6 +50,24 @@ struct DisplayBox {
     QString text;
     std::vector<Mark> marks;
     int caret = 0;
+    // The user's selection in the box (from 0); length 0: none.
+    int selectionStart = 0;
+    int selectionLength = 0;
+};
+
+// The progress gauge at the left end of the summary line.
+struct Gauge {
+    bool visible = false;
+    int maximum = 100;
+    int value = 0;
+};
+
+// The remembered fields of the verse go-to dialog: the chosen surah's and
+// verse's indexes in their lists (from 0) and the running number last aimed at.
+struct GoToFields {
+    int a = 0;
+    int b = 0;
+    int g = 0;
 };
 
 // Enabled, visible and checked state of a button, a menu item or the
@@ -89,8 +108,27 @@ struct Session {
     QStringList orderingItems;
     int orderingIndex = 0;
 
-    bool gaugeVisible = false;
+    Gauge gauge;
+    // Called while a long scan advances the gauge, so that the window can
+    // repaint it; the scan lets no other event in.
+    std::function<void()> progress;
+    void advanceGauge(int value) {
+        gauge.value = value;
+        if (progress && (value & 255) == 0)
+            progress();
+    }
+
     Focus focus = Focus::Unchanged;
+
+    // Letter summation: the running total and the letters picked, each
+    // preceded by a space.
+    long long p9 = 0;
+    QString t;
+
+    GoToFields goTo;
+
+    // Rows of the verse table saved for later (0: none saved).
+    int savedRows = 0;
 
     QHash<QString, ItemState> items;
 

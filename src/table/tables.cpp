@@ -4,6 +4,7 @@
 #include "display/display.h"
 #include "measures/measures.h"
 #include "table/frame.h"
+#include "table/ordering.h"
 
 namespace tallyra {
 
@@ -27,9 +28,10 @@ void fill_verse_rows(Session& session) {
         write_verse_row(session, i, i, i);
 }
 
-// The table buttons put the ordering selector back on mushaf order.
+// The table buttons put the ordering selector back on mushaf order; when that
+// changes the selection, the table is ordered by it.
 void select_first_ordering_item(Session& session) {
-    session.orderingIndex = 0;
+    select_ordering_item(session, 0);
 }
 
 // Tallies `text` from `from` on and writes the separator and one line per
