@@ -116,3 +116,54 @@ TEST(Cli, ProgramWritesUtf8) {
     EXPECT_EQ(process.exitCode(), 2);
     EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(q(u"\"بحث\"")));
 }
+
+TEST(Cli, OrderShowLettersAndGoTo) {
+    const CliRun ordered = cli({q(u"order"), q(u"3")});
+    EXPECT_EQ(ordered.status, 0);
+    EXPECT_EQ(ordered.out[0], kStartSummary);
+    EXPECT_EQ(ordered.out[2], q(u"8\t1\t002-البقرة\t1\tالم\t1\t3\t000"));
+
+    const CliRun shown =
+        cli({q(u"--letters"), q(u"letters-sorted"), q(u"off"), q(u"+"), q(u"show"), q(u"1")});
+    EXPECT_EQ(shown.status, 0);
+    ASSERT_EQ(shown.out.size(), 1 + 2 + 10);
+    EXPECT_EQ(shown.out[1], q(u"عدد الحروف 10"));
+    EXPECT_EQ(shown.out[3], q(u"001 = ب"));
+    EXPECT_EQ(shown.out[5], q(u"003 = م"));
+
+    const CliRun reversed =
+        cli({q(u"--letters"), q(u"show"), q(u"1"), q(u"+"), q(u"reverse-letters")});
+    EXPECT_EQ(reversed.out[3], q(u"004 = ل"));
+    EXPECT_EQ(reversed.out.last(), q(u"001 = ب"));
+
+    // Verse 2:255 is row 262 of the full table.
+    const CliRun went = cli({q(u"--letters"), q(u"goto"), q(u"2"), q(u"255")});
+    EXPECT_EQ(went.status, 0);
+    EXPECT_EQ(went.out, cli({q(u"--letters"), q(u"show"), q(u"262")}).out);
+    EXPECT_NE(went.out, shown.out);
+    // The go-to button is disabled in the surah table.
+    const CliRun surahTable = cli({q(u"surahs"), q(u"+"), q(u"goto"), q(u"1"), q(u"1")});
+    EXPECT_EQ(surahTable.status, 2);
+}
+
+TEST(Cli, BadInputsOfTheNewCommands) {
+    const QStringList bad[] = {
+        {q(u"order"), q(u"6")},
+        {q(u"order"), q(u"5")},
+        {q(u"order"), q(u"x")},
+        {q(u"order"), q(u"-1")},
+        {q(u"show"), q(u"0")},
+        {q(u"show"), q(u"6237")},
+        {q(u"show"), q(u"٣")},
+        {q(u"letters-sorted"), q(u"yes")},
+        {q(u"goto"), q(u"115"), q(u"1")},
+        {q(u"goto"), q(u"1"), q(u"8")},
+        {q(u"goto"), q(u"99999999999"), q(u"1")},
+    };
+    for (const QStringList& args : bad) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 1) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(args[0] + u':')) << r.err.toStdString();
+    }
+}

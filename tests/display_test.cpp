@@ -1,5 +1,8 @@
 // Showing a text: the tally into the letter list and the marks of the terms.
 #include "display/display.h"
+#include "measures/letter_values.h"
+#include "table/frame.h"
+#include "table/tables.h"
 
 #include "test_support.h"
 
@@ -63,4 +66,89 @@ TEST(Display, LetterListOfTheFirstVerseInBothModes) {
     EXPECT_EQ(s.letters.lines()[1], q(u"--------------"));
     EXPECT_EQ(s.letters.lines()[2], q(u"001 = ب"));
     EXPECT_EQ(s.letters.lines()[6], q(u"004 = ل"));
+}
+
+TEST(Display, ShowRowFollowsTheTableKind) {
+    Session s;
+    BitBtn2Click(s);
+    show_row(s, 114);
+    EXPECT_EQ(s.display.text, s.souar[114]);
+    BitBtn2Click(s);
+    EXPECT_TRUE(s.letters.lines().contains(q(u"0004 = ب")));
+    // An empty display box means no result: showing a row changes nothing.
+    s.display.text.clear();
+    show_row(s, 2);
+    EXPECT_TRUE(s.display.text.isEmpty());
+}
+
+TEST(Display, SelectionSummaryInTheFirstVerse) {
+    Session s;
+    BitBtn3Click(s);
+    // «الله», the second word.
+    display_selection_changed(s, 4, 4);
+    EXPECT_EQ(s.label, q(u"عدد الكلمات 1    عدد الحروف 4    الكلمة رقم 2 = 2    الحرف رقم 7 = 7"));
+    // A selection ending inside a word counts that word.
+    display_selection_changed(s, 0, 6);
+    EXPECT_EQ(s.label, q(u"عدد الكلمات 2    عدد الحروف 5    الكلمة رقم 2 = 2    الحرف رقم 5 = 5"));
+    // The rows above the selected row count too; the hidden letter values add their texts.
+    change_row(s, 2);
+    s.setChecked(QStringLiteral("N106"), false);
+    s.setChecked(QStringLiteral("N99"), true);
+    display_selection_changed(s, 0, 5);
+    EXPECT_EQ(s.label, q(u"عدد الكلمات 1    عدد الحروف 5") + jomal(q(u"الحمد")) +
+                           q(u"    الكلمة رقم 5 = 5"));
+    // A lone space or no selection brings back the summary line.
+    display_selection_changed(s, 5, 1);
+    EXPECT_EQ(s.label, s.ze);
+    s.label = q(u"x");
+    display_selection_changed(s, 3, 0);
+    EXPECT_EQ(s.label, s.ze);
+    display_selection_changed(s, -5, 1000); // clamped to the text
+    EXPECT_TRUE(s.label.startsWith(q(u"عدد الكلمات 4")));
+}
+
+TEST(Display, LetterListClicksAndSums) {
+    Session s;
+    BitBtn3Click(s); // verse 1, sorted: header, separator, «001 = ب», ...
+    ASSERT_EQ(s.letters.at(2), q(u"001 = ب"));
+    letter_list_click(s, 11); // «004 = ل»
+    EXPECT_EQ(s.display.marks, (std::vector<Mark>{{5, 1, MarkKind::Red},
+                                                  {6, 1, MarkKind::Red},
+                                                  {10, 1, MarkKind::Red},
+                                                  {17, 1, MarkKind::Red}}));
+    EXPECT_EQ(s.display.caret, 1);
+    EXPECT_EQ(s.label, q(u"2.2  =  4             "));
+
+    N89Click(s);
+    letter_list_click(s, 0);  // the header: 10 distinct letters
+    letter_list_click(s, 1);  // the separator adds 0
+    letter_list_click(s, 10); // «003 = م»
+    EXPECT_EQ(s.p9, 13);
+    EXPECT_EQ(s.label, q(u"13  =  13              م"));
+    letter_list_click(s, 99); // no such line
+    EXPECT_EQ(s.p9, 13);
+    N107Click(s);
+    EXPECT_EQ(s.p9, 0);
+    EXPECT_TRUE(s.t.isEmpty());
+
+    // A line whose digits overflow ends the click without a change.
+    s.letters.add(q(u"99999999999 = ب"));
+    letter_list_click(s, s.letters.size() - 1);
+    EXPECT_EQ(s.p9, 0);
+    EXPECT_TRUE(s.label.isEmpty());
+}
+
+TEST(Display, ReversingTheLetterListTwiceRestoresIt) {
+    Session s;
+    BitBtn3Click(s);
+    const QStringList ascending = s.letters.lines();
+    N80Click(s);
+    EXPECT_EQ(s.letters.at(2), q(u"004 = ل"));
+    EXPECT_EQ(s.letters.at(0), ascending.at(0));
+    N80Click(s);
+    EXPECT_EQ(s.letters.lines(), ascending);
+    EXPECT_FALSE(display_hint(s).isEmpty());
+    s.display.text.clear();
+    EXPECT_TRUE(display_hint(s).isEmpty());
+    EXPECT_TRUE(letters_hint(s).isEmpty());
 }

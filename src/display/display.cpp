@@ -132,7 +132,8 @@ void selectrich(Session& session) {
     const DisplayBox& box = session.display;
     const QString space = QStringLiteral(" ");
     const int start = std::clamp(box.selectionStart, 0, int(box.text.size()));
-    const int end = std::clamp(box.selectionStart + box.selectionLength, start, int(box.text.size()));
+    const int end =
+        std::clamp(box.selectionStart + box.selectionLength, start, int(box.text.size()));
     const QString selected = box.text.mid(start, end - start);
     if (box.text.isEmpty() || box.text == space || selected.isEmpty() || selected == space)
         return;
@@ -145,13 +146,15 @@ void selectrich(Session& session) {
     const QString upToEnd = box.text.left(end);
     const bool verses = session.ayat;
     if (session.checked(QStringLiteral("N105"))) {
-        const int p = a3dad_sabika(session.table, verses ? int(verse_col::words) : int(surah_col::words)) +
-                      nb_kalimat(upToEnd);
+        const int p =
+            a3dad_sabika(session.table, verses ? int(verse_col::words) : int(surah_col::words)) +
+            nb_kalimat(upToEnd);
         line += QStringLiteral("    الكلمة رقم ") + QString::number(p) + QStringLiteral(" = ") +
                 analys(p);
     }
     if (session.checked(QStringLiteral("N106"))) {
-        const int p = a3dad_sabika(session.table, verses ? int(verse_col::letters) : int(surah_col::letters)) +
+        const int p = a3dad_sabika(session.table,
+                                   verses ? int(verse_col::letters) : int(surah_col::letters)) +
                       nb_harf(upToEnd);
         line += QStringLiteral("    الحرف رقم ") + QString::number(p) + QStringLiteral(" = ") +
                 analys(p);

@@ -32,12 +32,24 @@ Keyed verse_key(const Grid& t, int row, int item) {
     const QString rep = padded(t, repeats, row, 3);
     QString key;
     switch (item) {
-    case 0: key = number + rep; break;
-    case 1: key = t.cell(text, row) + rep + number; break;
-    case 2: key = invers(t.cell(text, row)) + rep + number; break;
-    case 3: key = padded(t, words, row, 3) + u':' + number + rep; break;
-    case 4: key = padded(t, letters, row, 3) + u':' + number + rep; break;
-    default: key = rep + u':' + number + rep; break;
+    case 0:
+        key = number + rep;
+        break;
+    case 1:
+        key = t.cell(text, row) + rep + number;
+        break;
+    case 2:
+        key = invers(t.cell(text, row)) + rep + number;
+        break;
+    case 3:
+        key = padded(t, words, row, 3) + u':' + number + rep;
+        break;
+    case 4:
+        key = padded(t, letters, row, 3) + u':' + number + rep;
+        break;
+    default:
+        key = rep + u':' + number + rep;
+        break;
     }
     return {key, to_int(t.cell(index, row)).value_or(0), rep};
 }
@@ -48,12 +60,24 @@ Keyed surah_key(const Grid& t, int row, int item) {
     const QString rep = padded(t, repeats, row, 4);
     QString key;
     switch (item) {
-    case 0: key = k + rep; break;
-    case 1: key = t.cell(name, row) + k + rep; break;
-    case 2: key = padded(t, verses, row, 3) + k + rep; break;
-    case 3: key = padded(t, words, row, 4) + k + rep; break;
-    case 4: key = padded(t, letters, row, 5) + k + rep; break;
-    default: key = rep + k; break;
+    case 0:
+        key = k + rep;
+        break;
+    case 1:
+        key = t.cell(name, row) + k + rep;
+        break;
+    case 2:
+        key = padded(t, verses, row, 3) + k + rep;
+        break;
+    case 3:
+        key = padded(t, words, row, 4) + k + rep;
+        break;
+    case 4:
+        key = padded(t, letters, row, 5) + k + rep;
+        break;
+    default:
+        key = rep + k;
+        break;
     }
     return {key, to_int(t.cell(number, row)).value_or(0), rep};
 }

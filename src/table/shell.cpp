@@ -11,8 +11,12 @@ namespace tallyra {
 namespace {
 
 MenuEntry cmd(const char* name, const char16_t* caption, const char* shortcut = "") {
-    return {QString::fromLatin1(name), QString::fromUtf16(caption), QString::fromLatin1(shortcut),
-            MenuKind::Command, {}, {}};
+    return {QString::fromLatin1(name),
+            QString::fromUtf16(caption),
+            QString::fromLatin1(shortcut),
+            MenuKind::Command,
+            {},
+            {}};
 }
 
 MenuEntry check(const char* name, const char16_t* caption) {
@@ -20,8 +24,8 @@ MenuEntry check(const char* name, const char16_t* caption) {
 }
 
 MenuEntry sub(const char* name, const char16_t* caption, std::vector<MenuEntry> children) {
-    return {QString::fromLatin1(name), QString::fromUtf16(caption), {}, MenuKind::Submenu,
-            std::move(children), {}};
+    return {QString::fromLatin1(name), QString::fromUtf16(caption), {},
+            MenuKind::Submenu,         std::move(children),         {}};
 }
 
 MenuEntry separator() {
@@ -141,12 +145,9 @@ const std::vector<MenuEntry> kTableMenu = {
 };
 
 const std::vector<MenuEntry> kLetterMenu = {
-    cmd("N80", u"عكس الترتيب الحالي"),
-    check("N87", u"ترتيب تصاعدي للحروف"),
-    cmd("N92", u"إضافة كل الحروف إلى القائمة"),
-    cmd("N81", u"نسخ ما في مربع الحروف إلى ملف وورد"),
-    check("N89", u"تشغيل جمع الحروف"),
-    cmd("N107", u"إلغاء الجمع السابق"),
+    cmd("N80", u"عكس الترتيب الحالي"),          check("N87", u"ترتيب تصاعدي للحروف"),
+    cmd("N92", u"إضافة كل الحروف إلى القائمة"), cmd("N81", u"نسخ ما في مربع الحروف إلى ملف وورد"),
+    check("N89", u"تشغيل جمع الحروف"),          cmd("N107", u"إلغاء الجمع السابق"),
 };
 
 const std::vector<MenuEntry> kSearchMenu = {
@@ -348,10 +349,14 @@ KeyResult key_command(const Session& session, int key, Qt::KeyboardModifiers mod
         return KeyResult{command, true};
     };
     switch (key) {
-    case Qt::Key_F2: return button("BitBtn5", KeyCommand::SwitchVariant);
-    case Qt::Key_F3: return button("BitBtn3", KeyCommand::VerseTable);
-    case Qt::Key_F4: return button("BitBtn2", KeyCommand::SurahTable);
-    case Qt::Key_F5: return button("BitBtn4", KeyCommand::GoToVerse);
+    case Qt::Key_F2:
+        return button("BitBtn5", KeyCommand::SwitchVariant);
+    case Qt::Key_F3:
+        return button("BitBtn3", KeyCommand::VerseTable);
+    case Qt::Key_F4:
+        return button("BitBtn2", KeyCommand::SurahTable);
+    case Qt::Key_F5:
+        return button("BitBtn4", KeyCommand::GoToVerse);
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // Exactly Ctrl searches the table's verses; with any other modifier
@@ -361,7 +366,8 @@ KeyResult key_command(const Session& session, int key, Qt::KeyboardModifiers mod
         if (mods == Qt::NoModifier || mods == Qt::ShiftModifier)
             return {KeyCommand::Search, true};
         return {};
-    default: break;
+    default:
+        break;
     }
     if (ctrlOrAlt)
         return {};
@@ -376,13 +382,26 @@ KeyResult key_command(const Session& session, int key, Qt::KeyboardModifiers mod
 
 void run_key_command(Session& session, KeyCommand command) {
     switch (command) {
-    case KeyCommand::SwitchVariant: BitBtn5Click(session); break;
-    case KeyCommand::VerseTable: BitBtn3Click(session); break;
-    case KeyCommand::SurahTable: BitBtn2Click(session); break;
-    case KeyCommand::FocusSearch: session.focus = Focus::SearchBox; break;
-    case KeyCommand::FocusTable: session.focus = Focus::Table; break;
-    case KeyCommand::FocusDisplay: session.focus = Focus::Display; break;
-    default: break;
+    case KeyCommand::SwitchVariant:
+        BitBtn5Click(session);
+        break;
+    case KeyCommand::VerseTable:
+        BitBtn3Click(session);
+        break;
+    case KeyCommand::SurahTable:
+        BitBtn2Click(session);
+        break;
+    case KeyCommand::FocusSearch:
+        session.focus = Focus::SearchBox;
+        break;
+    case KeyCommand::FocusTable:
+        session.focus = Focus::Table;
+        break;
+    case KeyCommand::FocusDisplay:
+        session.focus = Focus::Display;
+        break;
+    default:
+        break;
     }
 }
 
