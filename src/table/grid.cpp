@@ -20,12 +20,20 @@ const QString& regi_aya::field(int c) const {
     return const_cast<regi_aya*>(this)->field(c);
 }
 
+// Revisions are unique across all grids, so that a grid assigned over another
+// never repeats a revision a view has seen.
+quint64 Grid::next_revision() {
+    static quint64 last = 0;
+    return ++last;
+}
+
 Grid::Grid(int columns, int rows) {
     setColumnCount(columns);
     setRowCount(rows);
 }
 
 void Grid::setColumnCount(int columns) {
+    revision_ = next_revision();
     columns_ = std::max(0, columns);
     for (auto& row : cells_)
         row.resize(columns_);
@@ -33,6 +41,7 @@ void Grid::setColumnCount(int columns) {
 }
 
 void Grid::setRowCount(int rows) {
+    revision_ = next_revision();
     cells_.resize(std::max(0, rows), std::vector<QString>(columns_));
 }
 
@@ -45,12 +54,14 @@ const QString& Grid::cell(int column, int row) const {
 void Grid::setCell(int column, int row, const QString& text) {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columns_)
         return;
+    revision_ = next_revision();
     cells_[row][column] = text;
 }
 
 void Grid::clearRow(int row) {
     if (row < 0 || row >= rowCount())
         return;
+    revision_ = next_revision();
     for (auto& c : cells_[row])
         c.clear();
 }
@@ -73,8 +84,10 @@ int Grid::columnWidth(int column) const {
 }
 
 void Grid::setColumnWidth(int column, int width) {
-    if (column >= 0 && column < columns_)
+    if (column >= 0 && column < columns_) {
+        revision_ = next_revision();
         widths_[column] = std::max(0, width);
+    }
 }
 
 void Grid::setCurrentRow(int row) {

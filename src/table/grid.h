@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <vector>
 
 namespace tallyra {
@@ -50,12 +51,19 @@ public:
     void setCurrentRow(int row);
     void setSelection(int top, int bottom);
 
+    // Grows with every change of the cells or of the shape, so that a view
+    // knows when to read the grid again.
+    quint64 revision() const { return revision_; }
+
     regi_aya readRow(int row) const;
     // Writes the record's fields into `row`, every column except `skipColumn`
     // (-1 writes all of them).
     void writeRow(int row, const regi_aya& record, int skipColumn = -1);
 
 private:
+    static quint64 next_revision();
+
+    quint64 revision_ = next_revision();
     int columns_ = 0;
     std::vector<std::vector<QString>> cells_;
     std::vector<int> widths_;

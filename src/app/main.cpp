@@ -1,0 +1,22 @@
+// The window program: the main window over one session, opened maximised.
+#include "table/session.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyra"));
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+
+    tallyra::Session session;
+    tallyra::DesktopDialogs dialogs;
+    tallyra::MainWindow window(session, dialogs);
+    // Without a window manager to maximise it, the window still fills the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
+    window.showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,37 @@
+// Every modal question the windows ask goes through this one interface, so
+// that the window tests can answer in advance and never wait on a box.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tallyra {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message with an OK button.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // A one-line input; a cancelled dialog gives the empty text.
+    virtual QString input(QWidget* parent, const QString& caption, const QString& prompt) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // A file name to save to or to open, or empty when cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& filter,
+                                 const QString& proposal) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+};
+
+// The dialogs of the desktop: Qt's message, input and file boxes.
+class DesktopDialogs : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text) override;
+    QString input(QWidget* parent, const QString& caption, const QString& prompt) override;
+    bool confirm(QWidget* parent, const QString& text) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& proposal) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+};
+
+} // namespace tallyra

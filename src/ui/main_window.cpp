@@ -1,0 +1,594 @@
+#include "ui/main_window.h"
+
+#include "display/display.h"
+#include "table/frame.h"
+#include "table/ordering.h"
+#include "table/tables.h"
+#include "ui/fonts.h"
+#include "ui/goto_dialog.h"
+#include "ui/grid_model.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace tallyra {
+
+// The summary line: one centred maroon line; a double-click empties it.
+class SummaryLabel : public QLabel {
+public:
+    explicit SummaryLabel(std::function<void()> doubleClicked, QWidget* parent)
+        : QLabel(parent), doubleClicked_(std::move(doubleClicked)) {}
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent*) override { doubleClicked_(); }
+
+private:
+    std::function<void()> doubleClicked_;
+};
+
+namespace {
+
+const QString kListHint = QStringLiteral("لمزيد من الخيارات إضغط زر الفأرة الأيمن");
+
+struct ButtonText {
+    const char16_t* caption;
+    const char16_t* tooltip;
+};
+
+// Buttons 1 to 5; the waw button's caption follows the variant.
+const ButtonText kButtons[5] = {
+    {u"بحث\nEnter",
+     u"للبحث في الآيات الموجودة في الجدول   Ctrl+Enter\rللبحث المستقل أي المطابق إضغط بزر "
+     u"الفأرة الأيمن وأشّر على المطابق"},
+    {u"عرض سور القرآن\nF4", u"عرض كل سور القرآن الكريم 114 سورة"},
+    {u"عرض آيات القرآن\nF3", u"عرض كل آيات القرآن الكريم 6236 آية"},
+    {u"الإنتقال إلى الآية رقم\nF5", u"الذهاب إلى آية معينة في جدول الآيات"},
+    {u"", u"عرض كل آيات وسور القرآن الكريم بدمج واو العطف أو فصلها حسب ما هو مكتوب على هذا "
+          u"الزر"},
+};
+
+QString button_name(int number) {
+    return QStringLiteral("BitBtn") + QString::number(number);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), s_(session), dialogs_(dialogs) {
+    setWindowTitle(QStringLiteral("Tallyra - الإصدار الأول"));
+    setLayoutDirection(Qt::RightToLeft);
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(3);
+    column->addWidget(buildSearchBar());
+
+    display_ = new QTextEdit(central);
+    display_->setReadOnly(true);
+    display_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    display_->setFont(arabic_font(34));
+    display_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    display_->setFixedHeight(152);
+    display_->setContextMenuPolicy(Qt::CustomContextMenu);
+    display_->viewport()->setMouseTracking(true);
+    display_->viewport()->installEventFilter(this);
+    QTextOption option = display_->document()->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    display_->document()->setDefaultTextOption(option);
+    column->addWidget(display_);
+
+    auto* summaryRow = new QWidget(central);
+    summaryRow->setFixedHeight(35);
+    auto* summaryLayout = new QHBoxLayout(summaryRow);
+    summaryLayout->setContentsMargins(0, 0, 0, 0);
+    summary_ = new SummaryLabel(
+        [this] {
+            summary_double_click(s_);
+            refresh();
+        },
+        summaryRow);
+    summary_->setAlignment(Qt::AlignCenter);
+    summary_->setFont(arabic_font(18));
+    summary_->setTextInteractionFlags(Qt::NoTextInteraction);
+    QPalette maroon = summary_->palette();
+    maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    summary_->setPalette(maroon);
+    gauge_ = new QProgressBar(summaryRow);
+    gauge_->setFixedSize(100, 17);
+    gauge_->setTextVisible(false);
+    QSizePolicy keep = gauge_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    gauge_->setSizePolicy(keep);
+    gauge_->hide();
+    summaryLayout->addWidget(summary_, 1);
+    // The layout runs right to left: the gauge sits at the left end.
+    summaryLayout->addWidget(gauge_, 0, Qt::AlignTop);
+    summaryLayout->setContentsMargins(0, 9, 0, 0);
+    column->addWidget(summaryRow);
+
+    letters_ = new QListWidget(central);
+    letters_->setFixedHeight(118);
+    letters_->setFont(arabic_font(16));
+    letters_->setFlow(QListView::TopToBottom);
+    letters_->setWrapping(true);
+    letters_->setResizeMode(QListView::Adjust);
+    letters_->setUniformItemSizes(true);
+    letters_->setContextMenuPolicy(Qt::CustomContextMenu);
+    column->addWidget(letters_);
+
+    ordering_ = new QGroupBox(QStringLiteral(" الترتيب حسب "), central);
+    ordering_->setFixedHeight(66);
+    auto* orderingLayout = new QHBoxLayout(ordering_);
+    orderingGroup_ = new QButtonGroup(this);
+    for (int i = 0; i < 6; ++i) {
+        orderingItems_[i] = new QRadioButton(ordering_);
+        orderingGroup_->addButton(orderingItems_[i], i);
+        orderingLayout->addWidget(orderingItems_[i]);
+    }
+    column->addWidget(ordering_);
+
+    table_ = new QTableView(central);
+    model_ = new GridModel(s_.table, this);
+    table_->setModel(model_);
+    table_->setFont(arabic_font(17));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(28);
+    table_->horizontalHeader()->setHighlightSections(false);
+    table_->setToolTip(kListHint);
+    table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    column->addWidget(table_, 1);
+
+    setCentralWidget(central);
+    buildMenus();
+
+    connect(orderingGroup_, &QButtonGroup::idClicked, this, [this](int id) {
+        select_ordering_item(s_, id);
+        refresh();
+    });
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::tableSelectionChanged);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &MainWindow::tableSelectionChanged);
+    connect(display_, &QTextEdit::selectionChanged, this, &MainWindow::displaySelectionChanged);
+    connect(letters_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
+        letter_list_click(s_, index.row());
+        refresh();
+    });
+    connect(table_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        showPopup(menus_.value(QStringLiteral("PopupMenu1")), table_->viewport(), p);
+    });
+    connect(letters_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        showPopup(menus_.value(QStringLiteral("PopupMenu2")), letters_->viewport(), p);
+    });
+    connect(buttons_[0], &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        showPopup(menus_.value(QStringLiteral("PopupMenu3")), buttons_[0], p);
+    });
+    connect(display_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        showPopup(menus_.value(QStringLiteral("PopupMenu4")), display_, p);
+    });
+
+    // A long scan repaints the gauge as it advances and lets no other event in.
+    s_.progress = [this] {
+        gauge_->setMaximum(std::max(1, s_.gauge.maximum));
+        gauge_->setValue(std::clamp(s_.gauge.value, 0, gauge_->maximum()));
+        gauge_->setVisible(s_.gauge.visible);
+        gauge_->repaint();
+    };
+
+    // The secondary windows, in the order the program creates them.
+    goTo_ = new GoToDialog(
+        s_, dialogs_, [this] { refresh(); }, this);
+
+    qApp->installEventFilter(this);
+    s_.focus = Focus::Table;
+    refresh();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    s_.progress = nullptr;
+}
+
+QLabel* MainWindow::summary() const {
+    return summary_;
+}
+
+QRadioButton* MainWindow::orderingItem(int index) const {
+    return index >= 0 && index < 6 ? orderingItems_[index] : nullptr;
+}
+
+QPushButton* MainWindow::button(int number) const {
+    return number >= 1 && number <= 5 ? buttons_[number - 1] : nullptr;
+}
+
+QWidget* MainWindow::buildSearchBar() {
+    auto* bar = new QWidget(this);
+    bar->setFixedHeight(60);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    search_ = new QLineEdit(kSearchPlaceholder, bar);
+    search_->setFont(arabic_font(22));
+    search_->setMinimumHeight(44);
+    search_->setToolTip(QStringLiteral("أدخل الحرف أو الكلمة أو العبارة التي تريد البحث عنها"));
+    // Its context menu is empty: no edit menu either.
+    search_->setContextMenuPolicy(Qt::PreventContextMenu);
+    row->addWidget(search_, 1);
+    for (int i = 0; i < 5; ++i) {
+        auto* b = new QPushButton(QString::fromUtf16(kButtons[i].caption), bar);
+        b->setToolTip(QString::fromUtf16(kButtons[i].tooltip));
+        b->setMinimumSize(120, 54);
+        b->setFont(arabic_font(14));
+        row->addWidget(b);
+        buttons_[i] = b;
+    }
+    buttons_[0]->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(buttons_[1], &QPushButton::clicked, this, [this] {
+        BitBtn2Click(s_);
+        refresh();
+    });
+    connect(buttons_[2], &QPushButton::clicked, this, [this] {
+        BitBtn3Click(s_);
+        refresh();
+    });
+    connect(buttons_[3], &QPushButton::clicked, this, &MainWindow::openGoTo);
+    connect(buttons_[4], &QPushButton::clicked, this, [this] {
+        BitBtn5Click(s_);
+        refresh();
+    });
+    return bar;
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    for (const MenuEntry& e : main_menu()) {
+        if (e.kind == MenuKind::Submenu) {
+            QMenu* m = bar->addMenu(e.caption);
+            menus_.insert(e.name, m);
+            actions_.insert(e.name, m->menuAction());
+            connect(m, &QMenu::aboutToShow, this, [this, name = e.name] {
+                open_menu(s_, name);
+                syncItems();
+            });
+            addEntries(m, e.children);
+        } else {
+            QAction* a = bar->addAction(e.caption);
+            a->setToolTip(e.shortcut);
+            if (!e.hint.isEmpty())
+                a->setStatusTip(e.hint);
+            actions_.insert(e.name, a);
+            connect(a, &QAction::triggered, this, [this, name = e.name] { chooseItem(name); });
+        }
+    }
+    for (const char* popup : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"})
+        buildPopup(QString::fromLatin1(popup));
+    addShortcuts(main_menu());
+}
+
+void MainWindow::addEntries(QMenu* menu, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& e : entries) {
+        if (e.kind == MenuKind::Separator) {
+            menu->addSeparator();
+            continue;
+        }
+        if (e.kind == MenuKind::Submenu) {
+            QMenu* sub = menu->addMenu(e.caption);
+            menus_.insert(e.name, sub);
+            actions_.insert(e.name, sub->menuAction());
+            connect(sub, &QMenu::aboutToShow, this, [this, name = e.name] {
+                open_menu(s_, name);
+                syncItems();
+            });
+            addEntries(sub, e.children);
+            continue;
+        }
+        // The text after a tab shows as the item's key.
+        QAction* a =
+            menu->addAction(e.shortcut.isEmpty() ? e.caption : e.caption + u'\t' + e.shortcut);
+        a->setCheckable(e.kind == MenuKind::Check);
+        if (!e.hint.isEmpty())
+            a->setStatusTip(e.hint);
+        actions_.insert(e.name, a);
+        connect(a, &QAction::triggered, this, [this, name = e.name] { chooseItem(name); });
+    }
+}
+
+QMenu* MainWindow::buildPopup(const QString& name) {
+    auto* menu = new QMenu(this);
+    menu->setLayoutDirection(Qt::RightToLeft);
+    menus_.insert(name, menu);
+    connect(menu, &QMenu::aboutToShow, this, [this, name] {
+        open_menu(s_, name);
+        syncItems();
+    });
+    addEntries(menu, popup_menu(name));
+    return menu;
+}
+
+void MainWindow::addShortcuts(const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& e : entries) {
+        addShortcuts(e.children);
+        if (e.shortcut.isEmpty())
+            continue;
+        auto* shortcut = new QShortcut(QKeySequence(e.shortcut), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, name = e.name] {
+            if (shortcut_allowed(s_, name))
+                chooseItem(name);
+            else
+                syncItems();
+        });
+    }
+}
+
+void MainWindow::showPopup(QMenu* menu, QWidget* owner, const QPoint& pos) {
+    if (menu)
+        menu->popup(owner->mapToGlobal(pos));
+}
+
+void MainWindow::chooseItem(const QString& name) {
+    if (choose_item(s_, name)) {
+        refresh();
+        return;
+    }
+    // The display box's own edit actions.
+    if (name == QStringLiteral("Copy1"))
+        display_->copy();
+    else if (name == QStringLiteral("N100"))
+        display_->selectAll();
+    syncItems();
+}
+
+void MainWindow::runKey(KeyCommand command) {
+    switch (command) {
+    case KeyCommand::GoToVerse:
+        openGoTo();
+        return;
+    case KeyCommand::Search:
+    case KeyCommand::SearchTable:
+        return; // the searches are not built yet
+    default:
+        break;
+    }
+    run_key_command(s_, command);
+    refresh();
+}
+
+void MainWindow::openGoTo() {
+    if (s_.enabled(QStringLiteral("BitBtn4")))
+        goTo_->open();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && !QApplication::activePopupWidget() &&
+            !QApplication::activeModalWidget()) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const KeyResult result = key_command(s_, key->key(), key->modifiers(), key->text());
+            if (result.consumed) {
+                runKey(result.command);
+                return true;
+            }
+        }
+    } else if (event->type() == QEvent::MouseMove && watched == display_->viewport()) {
+        selectrich(s_);
+        summary_->setText(s_.label);
+        summary_->setToolTip(s_.label);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible()) {
+        window_resized(s_);
+        refresh();
+        fitTextColumn();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    window_closing(s_);
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::tableSelectionChanged() {
+    if (syncing_)
+        return;
+    const QItemSelection selection = table_->selectionModel()->selection();
+    int top = -1, bottom = -1;
+    for (const QItemSelectionRange& range : selection) {
+        top = top < 0 ? range.top() : std::min(top, range.top());
+        bottom = std::max(bottom, range.bottom());
+    }
+    const int current = table_->currentIndex().isValid() ? table_->currentIndex().row() : top;
+    if (current < 0)
+        return;
+    if (top < 0)
+        top = bottom = current;
+    select_rows(s_, top + 1, bottom + 1, current + 1);
+    refresh();
+}
+
+void MainWindow::displaySelectionChanged() {
+    if (syncing_)
+        return;
+    const QTextCursor cursor = display_->textCursor();
+    display_selection_changed(s_, cursor.selectionStart(),
+                              cursor.selectionEnd() - cursor.selectionStart());
+    summary_->setText(s_.label);
+    summary_->setToolTip(s_.label);
+}
+
+void MainWindow::refresh() {
+    syncing_ = true;
+    syncTable();
+    syncDisplay();
+    syncLetters();
+    summary_->setText(s_.label);
+    summary_->setToolTip(s_.label);
+    gauge_->setMaximum(std::max(1, s_.gauge.maximum));
+    gauge_->setValue(std::clamp(s_.gauge.value, 0, gauge_->maximum()));
+    gauge_->setVisible(s_.gauge.visible);
+    syncOrdering();
+    syncItems();
+    syncing_ = false;
+    applyFocus();
+}
+
+void MainWindow::syncTable() {
+    const Grid& grid = s_.table;
+    const bool reset = model_->sync();
+    if (reset) {
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            const int width = grid.columnWidth(c);
+            table_->setColumnHidden(c, width == 0);
+            if (width > 0)
+                table_->setColumnWidth(c, width);
+        }
+        fitTextColumn();
+    }
+    const int row = grid.currentRow() - 1;
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    const QModelIndex current = table_->currentIndex();
+    if (reset || !current.isValid() || current.row() != row) {
+        int column = 0;
+        while (column < grid.columnCount() - 1 && table_->isColumnHidden(column))
+            ++column;
+        const QModelIndex index = model_->index(row, column);
+        table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+        table_->scrollTo(index);
+    }
+}
+
+void MainWindow::fitTextColumn() {
+    // The verse text takes whatever width the other columns leave.
+    if (!s_.ayat || s_.table.columnCount() <= verse_col::text)
+        return;
+    int others = 0;
+    for (int c = 0; c < s_.table.columnCount(); ++c)
+        if (c != verse_col::text && !table_->isColumnHidden(c))
+            others += table_->columnWidth(c);
+    const int free = table_->viewport()->width() - others - 2;
+    table_->setColumnWidth(verse_col::text, std::max(s_.table.columnWidth(verse_col::text), free));
+}
+
+void MainWindow::syncDisplay() {
+    const DisplayBox& box = s_.display;
+    const bool newText = box.text != shownText_ || display_->toPlainText() != box.text;
+    if (newText) {
+        display_->setPlainText(box.text);
+        shownText_ = box.text;
+    }
+    if (newText || box.marks != shownMarks_) {
+        QList<QTextEdit::ExtraSelection> marks;
+        marks.reserve(qsizetype(box.marks.size()));
+        for (const Mark& m : box.marks) {
+            QTextEdit::ExtraSelection sel;
+            sel.cursor = QTextCursor(display_->document());
+            sel.cursor.setPosition(m.start);
+            sel.cursor.setPosition(m.start + m.length, QTextCursor::KeepAnchor);
+            if (m.kind == MarkKind::Red) {
+                sel.format.setForeground(QColor(255, 0, 0));
+            } else {
+                sel.format.setForeground(QColor(0, 0, 255));
+                sel.format.setFontUnderline(true);
+            }
+            marks.append(sel);
+        }
+        display_->setExtraSelections(marks);
+        shownMarks_ = box.marks;
+    }
+    if (newText || box.caret != shownCaret_) {
+        QTextCursor cursor = display_->textCursor();
+        cursor.setPosition(std::clamp(box.caret, 0, int(box.text.size())));
+        display_->setTextCursor(cursor);
+        shownCaret_ = box.caret;
+    }
+    display_->setToolTip(display_hint(s_));
+}
+
+void MainWindow::syncLetters() {
+    const QStringList& lines = s_.letters.lines();
+    if (lines != shownLetters_) {
+        letters_->clear();
+        letters_->addItems(lines);
+        shownLetters_ = lines;
+    }
+    letters_->setToolTip(letters_hint(s_));
+}
+
+void MainWindow::syncOrdering() {
+    const QStringList& items = s_.orderingItems;
+    for (int i = 0; i < 6; ++i) {
+        QRadioButton* b = orderingItems_[i];
+        const bool present = i < items.size();
+        b->setVisible(present);
+        if (present)
+            b->setText(items[i]);
+    }
+    orderingGroup_->setExclusive(false);
+    for (int i = 0; i < 6; ++i)
+        orderingItems_[i]->setChecked(i == s_.orderingIndex);
+    orderingGroup_->setExclusive(true);
+    ordering_->setEnabled(s_.enabled(QStringLiteral("RadioGroup1")));
+}
+
+void MainWindow::syncItems() {
+    for (int i = 1; i <= 5; ++i)
+        buttons_[i - 1]->setEnabled(s_.enabled(button_name(i)));
+    buttons_[4]->setText(waw_button_caption(s_.waw));
+    for (auto it = actions_.constBegin(); it != actions_.constEnd(); ++it) {
+        const ItemState state = s_.itemState(it.key());
+        QAction* a = it.value();
+        a->setEnabled(state.enabled);
+        a->setVisible(state.visible);
+        if (a->isCheckable())
+            a->setChecked(state.checked);
+    }
+}
+
+void MainWindow::applyFocus() {
+    switch (s_.focus) {
+    case Focus::Table:
+        table_->setFocus();
+        break;
+    case Focus::SearchBox:
+        search_->setFocus();
+        search_->selectAll();
+        break;
+    case Focus::Display:
+        display_->setFocus();
+        break;
+    case Focus::Unchanged:
+        break;
+    }
+    s_.focus = Focus::Unchanged;
+}
+
+} // namespace tallyra

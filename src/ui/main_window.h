@@ -1,0 +1,112 @@
+// The main window: search bar, display box, summary line with its gauge,
+// letter list, ordering selector and the table, with the menus and keys of
+// the program. It holds no command logic: every event goes to the engine
+// over the session, and refresh() renders the session's state again.
+#pragma once
+
+#include "table/session.h"
+#include "table/shell.h"
+#include "ui/dialogs.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+class QTextEdit;
+
+namespace tallyra {
+
+class GoToDialog;
+class GridModel;
+class SummaryLabel;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Renders the session's state into the widgets.
+    void refresh();
+
+    // Chooses a menu item, as a click on it would.
+    void chooseItem(const QString& name);
+
+    QTableView* table() const { return table_; }
+    QLineEdit* searchBox() const { return search_; }
+    QTextEdit* display() const { return display_; }
+    QListWidget* letterList() const { return letters_; }
+    QLabel* summary() const;
+    QProgressBar* gauge() const { return gauge_; }
+    QGroupBox* orderingSelector() const { return ordering_; }
+    QRadioButton* orderingItem(int index) const;
+    // Buttons 1 to 5: search, surah table, verse table, go to verse, waw.
+    QPushButton* button(int number) const;
+    QAction* action(const QString& name) const { return actions_.value(name); }
+    QMenu* menu(const QString& name) const { return menus_.value(name); }
+    GoToDialog* goToDialog() const { return goTo_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildSearchBar();
+    void buildMenus();
+    void addEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    QMenu* buildPopup(const QString& name);
+    void addShortcuts(const std::vector<MenuEntry>& entries);
+    void showPopup(QMenu* menu, QWidget* owner, const QPoint& pos);
+
+    void runKey(KeyCommand command);
+    void openGoTo();
+    void tableSelectionChanged();
+    void displaySelectionChanged();
+
+    void syncTable();
+    void fitTextColumn();
+    void syncDisplay();
+    void syncLetters();
+    void syncOrdering();
+    void syncItems();
+    void applyFocus();
+
+    Session& s_;
+    Dialogs& dialogs_;
+
+    QLineEdit* search_ = nullptr;
+    QPushButton* buttons_[5] = {};
+    QTextEdit* display_ = nullptr;
+    SummaryLabel* summary_ = nullptr;
+    QProgressBar* gauge_ = nullptr;
+    QListWidget* letters_ = nullptr;
+    QGroupBox* ordering_ = nullptr;
+    QButtonGroup* orderingGroup_ = nullptr;
+    QRadioButton* orderingItems_[6] = {};
+    QTableView* table_ = nullptr;
+    GridModel* model_ = nullptr;
+    GoToDialog* goTo_ = nullptr;
+
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+
+    // What the widgets show, to render only what changed.
+    QString shownText_;
+    std::vector<Mark> shownMarks_;
+    int shownCaret_ = -1;
+    QStringList shownLetters_;
+    bool syncing_ = false;
+};
+
+} // namespace tallyra

@@ -1,0 +1,229 @@
+// The main window's wiring: what it shows at start-up and after the table
+// buttons, the keys, an ordering click, a row click and the go-to dialog.
+#include "table/session.h"
+#include "table/tables.h"
+#include "ui/dialogs.h"
+#include "ui/goto_dialog.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace tallyra;
+
+namespace {
+
+// Answers every question in advance and keeps the messages shown.
+class ScriptedDialogs : public Dialogs {
+public:
+    QStringList messages;
+    QStringList answers;
+
+    void message(QWidget*, const QString& text) override { messages << text; }
+    QString input(QWidget*, const QString&, const QString&) override {
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    bool confirm(QWidget*, const QString&) override { return false; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString openFileName(QWidget*, const QString&) override { return {}; }
+};
+
+QString u(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Session> session;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    QString cell(int row, int column) const {
+        const QAbstractItemModel* m = window->table()->model();
+        return m->data(m->index(row, column)).toString();
+    }
+
+    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window->table(),
+                        Qt::Key(k), mods);
+    }
+
+private slots:
+    void init() {
+        session = std::make_unique<Session>();
+        dialogs.messages.clear();
+        window = std::make_unique<MainWindow>(*session, dialogs);
+        window->resize(1400, 900);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->table()->setFocus();
+    }
+
+    void cleanup() {
+        window.reset();
+        session.reset();
+    }
+
+    void startUp() {
+        QCOMPARE(window->windowTitle(), u(u"Tallyra - الإصدار الأول"));
+        QCOMPARE(window->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(window->table()->model()->rowCount(), 6236);
+        QCOMPARE(window->table()->model()->headerData(4, Qt::Horizontal).toString(),
+                 u(u"نص الآية الكريمة"));
+        QVERIFY(window->table()->isColumnHidden(0));
+        QVERIFY(window->table()->isColumnHidden(7));
+        QCOMPARE(window->summary()->text(),
+                 u(u"عدد الآيات 6236     مجموع الكلمات 86968      مجموع الحروف 322604"));
+        QCOMPARE(window->display()->toPlainText(), u(u"بسم الله الرحمن الرحيم"));
+        QCOMPARE(window->searchBox()->text(), kSearchPlaceholder);
+        QVERIFY(!window->button(3)->isEnabled());
+        for (int b : {1, 2, 4, 5})
+            QVERIFY(window->button(b)->isEnabled());
+        QCOMPARE(window->button(5)->text(), u(u"دمج واو العطف\nF2"));
+        QVERIFY(window->orderingItem(0)->isChecked());
+        QVERIFY(!window->orderingItem(5)->isVisibleTo(window.get()));
+        QCOMPARE(window->orderingItem(1)->text(), u(u" بدايات الآيات"));
+        QVERIFY(!window->action(QStringLiteral("N20"))->isEnabled());
+        QVERIFY(!window->action(QStringLiteral("N86"))->isVisible());
+        QVERIFY(window->action(QStringLiteral("N87"))->isChecked());
+        QVERIFY(!window->gauge()->isVisible());
+    }
+
+    void wawKeyTwice() {
+        key(Qt::Key_F2);
+        QCOMPARE(window->button(5)->text(), u(u"فصل واو العطف\nF2"));
+        QCOMPARE(cell(4, 4), u(u"اياك نعبد واياك نستعين"));
+        QCOMPARE(cell(4, 5), u(u"4"));
+        QVERIFY(window->summary()->text().contains(u(u"مجموع الكلمات 77433")));
+        key(Qt::Key_F2);
+        QCOMPARE(window->button(5)->text(), u(u"دمج واو العطف\nF2"));
+        QCOMPARE(cell(4, 4), u(u"اياك نعبد و اياك نستعين"));
+        QVERIFY(window->summary()->text().contains(u(u"مجموع الكلمات 86968")));
+    }
+
+    void surahTableThenVerseTable() {
+        key(Qt::Key_F4);
+        QCOMPARE(window->table()->model()->rowCount(), 114);
+        QCOMPARE(cell(0, 3), u(u"007"));
+        QVERIFY(!window->button(2)->isEnabled());
+        QVERIFY(!window->button(4)->isEnabled());
+        QVERIFY(window->button(3)->isEnabled());
+        QCOMPARE(window->orderingItem(1)->text(), u(u" إسم السورة"));
+        QVERIFY(window->action(QStringLiteral("N20"))->isEnabled());
+        QVERIFY(window->summary()->text().isEmpty());
+        key(Qt::Key_F5); // no verse to go to in the surah table
+        QVERIFY(!window->goToDialog()->isVisible());
+        key(Qt::Key_F3);
+        QCOMPARE(window->table()->model()->rowCount(), 6236);
+        QCOMPARE(cell(0, 4), u(u"بسم الله الرحمن الرحيم"));
+        QVERIFY(!window->action(QStringLiteral("N20"))->isEnabled());
+        QVERIFY(!window->button(3)->isEnabled());
+    }
+
+    // A click on an ordering item's indicator, at its right end.
+    void clickOrdering(int item) {
+        QRadioButton* b = window->orderingItem(item);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() - 8, b->height() / 2));
+    }
+
+    void orderingClick() {
+        clickOrdering(3);
+        QVERIFY(window->orderingItem(3)->isChecked());
+        QCOMPARE(cell(0, 0), u(u"8"));
+        QCOMPARE(cell(0, 7), u(u"000"));
+        QCOMPARE(cell(6235, 0), u(u"289"));
+        QCOMPARE(window->display()->toPlainText(), u(u"الم"));
+        QCOMPARE(window->table()->currentIndex().row(), 0);
+        QVERIFY(!window->gauge()->isVisible());
+        clickOrdering(0);
+        QCOMPARE(cell(0, 0), u(u"1"));
+    }
+
+    void rowClickShowsTheVerseAndItsLetters() {
+        QTableView* t = window->table();
+        const QRect cellRect = t->visualRect(t->model()->index(4, 4));
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, cellRect.center());
+        QCOMPARE(t->currentIndex().row(), 4);
+        QCOMPARE(window->display()->toPlainText(), u(u"اياك نعبد و اياك نستعين"));
+        QListWidget* letters = window->letterList();
+        QCOMPARE(letters->item(0)->text(), u(u"عدد الحروف 10"));
+        QCOMPARE(letters->item(1)->text(), u(u"--------------"));
+
+        // A click on the letter line of ا marks it and factorises its count.
+        const int alif = letters->count() - 1;
+        QCOMPARE(letters->item(alif)->text(), u(u"004 = ا"));
+        QTest::mouseClick(letters->viewport(), Qt::LeftButton, {},
+                          letters->visualItemRect(letters->item(alif)).center());
+        QCOMPARE(window->summary()->text(), u(u"2.2  =  4             "));
+        QCOMPARE(window->display()->extraSelections().size(), 4);
+    }
+
+    void windowKeysMoveTheFocus() {
+        const QString before = window->searchBox()->text();
+        key(Qt::Key_Plus);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->searchBox()));
+        QCOMPARE(window->searchBox()->selectedText(), before);
+        QTest::keyClicks(window->searchBox(), QStringLiteral("+"));
+        QCOMPARE(window->searchBox()->text(), before);
+        key(Qt::Key_Asterisk);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->display()));
+        key(Qt::Key_Minus);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->table()));
+        // Ctrl+Shift+Enter and a shortcut whose menu is closed do nothing.
+        key(Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier);
+        key(Qt::Key_F9, Qt::AltModifier);
+        QCOMPARE(window->table()->model()->rowCount(), 6236);
+    }
+
+    void goToDialog() {
+        key(Qt::Key_F5);
+        GoToDialog* d = window->goToDialog();
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->surahList()->count(), 114);
+        d->surahList()->setCurrentRow(1);
+        QCOMPARE(d->verseList()->count(), 286);
+        d->verseList()->setCurrentRow(254);
+        QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(window->table()->currentIndex().row(), 261);
+        QCOMPARE(window->display()->toPlainText(), cell(261, 4));
+
+        // A verse the table does not list: the message, and the dialog stays.
+        session->table.setRowCount(4);
+        window->refresh();
+        key(Qt::Key_F5);
+        d->surahList()->setCurrentRow(1);
+        d->verseList()->setCurrentRow(9);
+        QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        QCOMPARE(dialogs.messages, QStringList{u(u"لا يوجد هذه الآية في نتائج البحث")});
+        QVERIFY(d->isVisible());
+        d->hide();
+    }
+
+    void tableMenuFollowsTheRules() {
+        QMenu* menu = window->menu(QStringLiteral("PopupMenu1"));
+        QVERIFY(menu);
+        QMetaObject::invokeMethod(menu, "aboutToShow");
+        QVERIFY(!window->action(QStringLiteral("N79"))->isVisible());
+        QVERIFY(window->action(QStringLiteral("N97"))->isVisible());
+        QVERIFY(!window->action(QStringLiteral("N98"))->isVisible());
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
