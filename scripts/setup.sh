@@ -6,7 +6,7 @@ set -euo pipefail
 TOP="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$TOP/build"
 
-PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev fonts-noto-core)
+PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libbenchmark-dev fonts-noto-core)
 
 ensure_packages() {
     local missing=()

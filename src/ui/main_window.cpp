@@ -131,7 +131,8 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
     letters_->setFlow(QListView::TopToBottom);
     letters_->setWrapping(true);
     letters_->setResizeMode(QListView::Adjust);
-    letters_->setUniformItemSizes(true);
+    // Lines stand in columns of equal width, as many as the width holds.
+    letters_->setGridSize(QSize(170, 22));
     letters_->setContextMenuPolicy(Qt::CustomContextMenu);
     column->addWidget(letters_);
 
@@ -159,6 +160,7 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
     table_->horizontalHeader()->setHighlightSections(false);
     table_->setToolTip(kListHint);
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    table_->viewport()->installEventFilter(this);
     column->addWidget(table_, 1);
 
     setCentralWidget(central);
@@ -393,6 +395,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
+    } else if (event->type() == QEvent::Resize && watched == table_->viewport()) {
+        fitTextColumn();
     } else if (event->type() == QEvent::MouseMove && watched == display_->viewport()) {
         selectrich(s_);
         summary_->setText(s_.label);
@@ -406,7 +410,6 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (isVisible()) {
         window_resized(s_);
         refresh();
-        fitTextColumn();
     }
 }
 

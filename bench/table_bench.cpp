@@ -1,0 +1,40 @@
+// Timings of the table work a user waits for: the start-up fill, an ordering
+// of the full verse table and a switch of the variant.
+#include "table/ordering.h"
+#include "table/session.h"
+#include "table/tables.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace tallyra;
+
+static void StartUpFill(benchmark::State& state) {
+    for (auto _ : state) {
+        Session session;
+        benchmark::DoNotOptimize(session.table.rowCount());
+    }
+}
+BENCHMARK(StartUpFill)->Unit(benchmark::kMillisecond);
+
+// Orders the full verse table by ordering item `range(0)`, then back to mushaf
+// order outside the timing.
+static void OrderFullVerseTable(benchmark::State& state) {
+    Session session;
+    const int item = int(state.range(0));
+    for (auto _ : state) {
+        select_ordering_item(session, item);
+        state.PauseTiming();
+        select_ordering_item(session, 0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OrderFullVerseTable)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
+
+static void SwitchVariant(benchmark::State& state) {
+    Session session;
+    for (auto _ : state)
+        BitBtn5Click(session);
+}
+BENCHMARK(SwitchVariant)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
