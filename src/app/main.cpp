@@ -2,6 +2,7 @@
 #include "table/session.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/window_style.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyra"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
+    tallyra::apply_window_style();
 
     tallyra::Session session;
     tallyra::DesktopDialogs dialogs;

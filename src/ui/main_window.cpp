@@ -194,15 +194,17 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
 
     // A long scan repaints the gauge as it advances and lets no other event in.
     s_.progress = [this] {
-        gauge_->setMaximum(std::max(1, s_.gauge.maximum));
-        gauge_->setValue(std::clamp(s_.gauge.value, 0, gauge_->maximum()));
-        gauge_->setVisible(s_.gauge.visible);
+        syncGauge();
         gauge_->repaint();
     };
 
     // The secondary windows, in the order the program creates them.
     goTo_ = new GoToDialog(
         s_, dialogs_, [this] { refresh(); }, this);
+
+    // Tooltips stay 20 seconds.
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setToolTipDuration(20000);
 
     qApp->installEventFilter(this);
     s_.focus = Focus::Table;
@@ -267,66 +269,50 @@ void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     for (const MenuEntry& e : main_menu()) {
         if (e.kind == MenuKind::Submenu) {
-            QMenu* m = bar->addMenu(e.caption);
-            menus_.insert(e.name, m);
-            actions_.insert(e.name, m->menuAction());
-            connect(m, &QMenu::aboutToShow, this, [this, name = e.name] {
-                open_menu(s_, name);
-                syncItems();
-            });
-            addEntries(m, e.children);
-        } else {
-            QAction* a = bar->addAction(e.caption);
-            a->setToolTip(e.shortcut);
-            if (!e.hint.isEmpty())
-                a->setStatusTip(e.hint);
-            actions_.insert(e.name, a);
-            connect(a, &QAction::triggered, this, [this, name = e.name] { chooseItem(name); });
+            wireMenu(bar->addMenu(e.caption), e.name, e.children);
+            continue;
         }
+        QAction* a = bar->addAction(e.caption);
+        a->setToolTip(e.shortcut);
+        wireAction(a, e);
     }
-    for (const char* popup : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"})
-        buildPopup(QString::fromLatin1(popup));
+    for (const char* popup : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"}) {
+        const QString name = QString::fromLatin1(popup);
+        auto* menu = new QMenu(this);
+        menu->setLayoutDirection(Qt::RightToLeft);
+        wireMenu(menu, name, popup_menu(name));
+    }
     addShortcuts(main_menu());
 }
 
-void MainWindow::addEntries(QMenu* menu, const std::vector<MenuEntry>& entries) {
-    for (const MenuEntry& e : entries) {
-        if (e.kind == MenuKind::Separator) {
-            menu->addSeparator();
-            continue;
-        }
-        if (e.kind == MenuKind::Submenu) {
-            QMenu* sub = menu->addMenu(e.caption);
-            menus_.insert(e.name, sub);
-            actions_.insert(e.name, sub->menuAction());
-            connect(sub, &QMenu::aboutToShow, this, [this, name = e.name] {
-                open_menu(s_, name);
-                syncItems();
-            });
-            addEntries(sub, e.children);
-            continue;
-        }
-        // The text after a tab shows as the item's key.
-        QAction* a =
-            menu->addAction(e.shortcut.isEmpty() ? e.caption : e.caption + u'\t' + e.shortcut);
-        a->setCheckable(e.kind == MenuKind::Check);
-        if (!e.hint.isEmpty())
-            a->setStatusTip(e.hint);
-        actions_.insert(e.name, a);
-        connect(a, &QAction::triggered, this, [this, name = e.name] { chooseItem(name); });
-    }
-}
-
-QMenu* MainWindow::buildPopup(const QString& name) {
-    auto* menu = new QMenu(this);
-    menu->setLayoutDirection(Qt::RightToLeft);
+void MainWindow::wireMenu(QMenu* menu, const QString& name, const std::vector<MenuEntry>& entries) {
     menus_.insert(name, menu);
+    actions_.insert(name, menu->menuAction());
+    // Opening a menu applies its rule before it shows.
     connect(menu, &QMenu::aboutToShow, this, [this, name] {
         open_menu(s_, name);
         syncItems();
     });
-    addEntries(menu, popup_menu(name));
-    return menu;
+    for (const MenuEntry& e : entries) {
+        if (e.kind == MenuKind::Separator) {
+            menu->addSeparator();
+        } else if (e.kind == MenuKind::Submenu) {
+            wireMenu(menu->addMenu(e.caption), e.name, e.children);
+        } else {
+            // The text after a tab shows as the item's key.
+            wireAction(
+                menu->addAction(e.shortcut.isEmpty() ? e.caption : e.caption + u'\t' + e.shortcut),
+                e);
+        }
+    }
+}
+
+void MainWindow::wireAction(QAction* action, const MenuEntry& entry) {
+    action->setCheckable(entry.kind == MenuKind::Check);
+    if (!entry.hint.isEmpty())
+        action->setStatusTip(entry.hint);
+    actions_.insert(entry.name, action);
+    connect(action, &QAction::triggered, this, [this, name = entry.name] { chooseItem(name); });
 }
 
 void MainWindow::addShortcuts(const std::vector<MenuEntry>& entries) {
@@ -453,9 +439,7 @@ void MainWindow::refresh() {
     syncLetters();
     summary_->setText(s_.label);
     summary_->setToolTip(s_.label);
-    gauge_->setMaximum(std::max(1, s_.gauge.maximum));
-    gauge_->setValue(std::clamp(s_.gauge.value, 0, gauge_->maximum()));
-    gauge_->setVisible(s_.gauge.visible);
+    syncGauge();
     syncOrdering();
     syncItems();
     syncing_ = false;
@@ -544,6 +528,12 @@ void MainWindow::syncLetters() {
         shownLetters_ = lines;
     }
     letters_->setToolTip(letters_hint(s_));
+}
+
+void MainWindow::syncGauge() {
+    gauge_->setMaximum(std::max(1, s_.gauge.maximum));
+    gauge_->setValue(std::clamp(s_.gauge.value, 0, gauge_->maximum()));
+    gauge_->setVisible(s_.gauge.visible);
 }
 
 void MainWindow::syncOrdering() {

@@ -64,8 +64,8 @@ protected:
 private:
     QWidget* buildSearchBar();
     void buildMenus();
-    void addEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
-    QMenu* buildPopup(const QString& name);
+    void wireMenu(QMenu* menu, const QString& name, const std::vector<MenuEntry>& entries);
+    void wireAction(QAction* action, const MenuEntry& entry);
     void addShortcuts(const std::vector<MenuEntry>& entries);
     void showPopup(QMenu* menu, QWidget* owner, const QPoint& pos);
 
@@ -78,6 +78,7 @@ private:
     void fitTextColumn();
     void syncDisplay();
     void syncLetters();
+    void syncGauge();
     void syncOrdering();
     void syncItems();
     void applyFocus();
