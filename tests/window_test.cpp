@@ -120,6 +120,9 @@ private slots:
         key(Qt::Key_F4);
         QCOMPARE(window->table()->model()->rowCount(), 114);
         QCOMPARE(cell(0, 3), u(u"007"));
+        QVERIFY(window->table()->isColumnHidden(0));
+        QVERIFY(window->table()->isColumnHidden(6));
+        QVERIFY(!window->table()->isColumnHidden(5));
         QVERIFY(!window->button(2)->isEnabled());
         QVERIFY(!window->button(4)->isEnabled());
         QVERIFY(window->button(3)->isEnabled());
@@ -131,6 +134,9 @@ private slots:
         key(Qt::Key_F3);
         QCOMPARE(window->table()->model()->rowCount(), 6236);
         QCOMPARE(cell(0, 4), u(u"بسم الله الرحمن الرحيم"));
+        QVERIFY(window->table()->isColumnHidden(0));
+        QVERIFY(window->table()->isColumnHidden(7));
+        QCOMPARE(window->table()->columnWidth(5), 91);
         QVERIFY(!window->action(QStringLiteral("N20"))->isEnabled());
         QVERIFY(!window->button(3)->isEnabled());
     }
@@ -142,7 +148,10 @@ private slots:
     }
 
     void orderingClick() {
+        // A width the user gave a column survives the re-ordering.
+        window->table()->setColumnWidth(2, 150);
         clickOrdering(3);
+        QCOMPARE(window->table()->columnWidth(2), 150);
         QVERIFY(window->orderingItem(3)->isChecked());
         QCOMPARE(cell(0, 0), u(u"8"));
         QCOMPARE(cell(0, 7), u(u"000"));

@@ -44,6 +44,7 @@ GoToDialog::GoToDialog(Session& session, Dialogs& dialogs, std::function<void()>
     connect(verses_, &QListWidget::currentRowChanged, this,
             [this](int row) { goto_choose_verse(session_, row); });
     connect(ok_, &QPushButton::clicked, this, &GoToDialog::accept);
+    connect(verses_, &QListWidget::itemDoubleClicked, this, &GoToDialog::accept);
 }
 
 void GoToDialog::open() {

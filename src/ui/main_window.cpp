@@ -449,13 +449,18 @@ void MainWindow::refresh() {
 void MainWindow::syncTable() {
     const Grid& grid = s_.table;
     const bool reset = model_->sync();
-    if (reset) {
+    // Widths the user gave a column stay until the table itself changes them.
+    std::vector<int> widths;
+    for (int c = 0; c < grid.columnCount(); ++c)
+        widths.push_back(grid.columnWidth(c));
+    if (widths != shownWidths_) {
         for (int c = 0; c < grid.columnCount(); ++c) {
-            const int width = grid.columnWidth(c);
-            table_->setColumnHidden(c, width == 0);
-            if (width > 0)
-                table_->setColumnWidth(c, width);
+            const bool changed = c >= int(shownWidths_.size()) || shownWidths_[c] != widths[c];
+            table_->setColumnHidden(c, widths[c] == 0);
+            if (changed && widths[c] > 0)
+                table_->setColumnWidth(c, widths[c]);
         }
+        shownWidths_ = widths;
         fitTextColumn();
     }
     const int row = grid.currentRow() - 1;

@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -107,6 +108,7 @@ private:
     std::vector<Mark> shownMarks_;
     int shownCaret_ = -1;
     QStringList shownLetters_;
+    std::vector<int> shownWidths_;
     bool syncing_ = false;
 };
 
