@@ -131,11 +131,17 @@ TEST(Display, LetterListClicksAndSums) {
     EXPECT_EQ(s.p9, 0);
     EXPECT_TRUE(s.t.isEmpty());
 
-    // A line whose digits overflow ends the click without a change.
+    // A line whose digits overflow, or a sum beyond the 32-bit range, ends
+    // the click without a change.
     s.letters.add(q(u"99999999999 = ب"));
     letter_list_click(s, s.letters.size() - 1);
     EXPECT_EQ(s.p9, 0);
     EXPECT_TRUE(s.label.isEmpty());
+    s.p9 = 2147483640;
+    letter_list_click(s, 0);
+    EXPECT_EQ(s.p9, 2147483640);
+    EXPECT_TRUE(s.label.isEmpty());
+    EXPECT_EQ(s.display.marks.size(), 3u); // the marks of the click on م stay
 }
 
 TEST(Display, ReversingTheLetterListTwiceRestoresIt) {

@@ -176,31 +176,32 @@ void display_selection_changed(Session& session, int start, int length) {
 void letter_list_click(Session& session, int line) {
     if (line < 0 || line >= session.letters.size())
         return;
-    if (!session.ayat)
-        session.label = QStringLiteral("إنتظر قليلا من فضلك");
     const QString& clicked = session.letters.at(line);
     const QString letter = khalam(clicked);
     const std::optional<int> number = numberall(clicked);
-    if (!number)
-        return; // a number that does not convert ends the click unnoticed
-    if (letter.size() == 1) {
+    const bool summing = session.checked(QStringLiteral("N89"));
+    const long long sum = (summing ? session.p9 : 0) + number.value_or(0);
+    // A number that does not convert, or a sum beyond the range the
+    // factorisation takes, ends the click without a change.
+    if (!number || sum > std::numeric_limits<int>::max())
+        return;
+    // Marking a letter through a whole surah is the slow part of a click; the
+    // summary line says so until the sum replaces it.
+    if (!session.ayat)
+        session.label = QStringLiteral("إنتظر قليلا من فضلك");
+    const bool letterLine = letter.size() == 1;
+    if (letterLine) {
         DisplayBox& box = session.display;
         box.marks.clear();
         for (qsizetype p = box.text.indexOf(letter); p >= 0; p = box.text.indexOf(letter, p + 1))
             box.marks.push_back({int(p), 1, MarkKind::Red});
         box.caret = std::min<int>(1, int(box.text.size()));
     }
-    if (session.checked(QStringLiteral("N89"))) {
-        const long long sum = session.p9 + *number;
-        if (sum > std::numeric_limits<int>::max())
-            return; // a sum beyond the factorisable range is not taken
-        session.p9 = sum;
-        if (letter.size() == 1)
-            session.t += u' ' + letter;
-    } else {
-        session.p9 = *number;
+    session.p9 = sum;
+    if (!summing)
         session.t.clear();
-    }
+    else if (letterLine)
+        session.t += u' ' + letter;
     session.label = analys(int(session.p9)) + QStringLiteral("  =  ") +
                     QString::number(session.p9) + QStringLiteral("             ") + session.t;
 }
