@@ -112,8 +112,7 @@ const std::vector<CliCommand>& commands() {
          plain<N6Click>},
         {QStringLiteral("order"),
          {QStringLiteral("ITEM")},
-         QStringLiteral("order the rows by ordering item 0 to 5 (mushaf order, beginnings or "
-                        "surah name, endings or verse count, words, letters, repetitions)"),
+         QStringLiteral("order the rows by item ITEM of the ordering selector (0: mushaf order)"),
          QStringLiteral("RadioGroup1"),
          order},
         {QStringLiteral("show"),
