@@ -224,6 +224,16 @@ private slots:
         d->hide();
     }
 
+    void menuShortcutAndSummaryDoubleClick() {
+        key(Qt::Key_F11, Qt::ControlModifier);
+        QCOMPARE(window->letterList()->item(0)->text(), u(u"عدد الآيات   6236"));
+        QCOMPARE(window->letterList()->count(), 4 + 1 + 28);
+        QTest::mouseDClick(window->summary(), Qt::LeftButton);
+        QVERIFY(window->summary()->text().isEmpty());
+        key(Qt::Key_F4);
+        QCOMPARE(window->letterList()->item(2)->text().size(), 8); // «0004 = ب»
+    }
+
     void tableMenuFollowsTheRules() {
         QMenu* menu = window->menu(QStringLiteral("PopupMenu1"));
         QVERIFY(menu);
