@@ -212,6 +212,16 @@ private slots:
         QCOMPARE(window->table()->currentIndex().row(), 261);
         QCOMPARE(window->display()->toPlainText(), cell(261, 4));
 
+        // Reopened: choosing the same verse again is a choice again.
+        key(Qt::Key_Minus);
+        key(Qt::Key_Down);
+        QCOMPARE(window->table()->currentIndex().row(), 262);
+        key(Qt::Key_F5);
+        QVERIFY(d->verseList()->selectedItems().isEmpty());
+        d->verseList()->setCurrentRow(254);
+        QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        QCOMPARE(window->table()->currentIndex().row(), 261);
+
         // A verse the table does not list: the message, and the dialog stays.
         session->table.setRowCount(4);
         window->refresh();

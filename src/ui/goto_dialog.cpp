@@ -48,8 +48,13 @@ GoToDialog::GoToDialog(Session& session, Dialogs& dialogs, std::function<void()>
 }
 
 void GoToDialog::open() {
-    surahs_->clearSelection();
-    verses_->clearSelection();
+    // No entry stays current either, so that choosing the entry of last time
+    // again counts as a choice.
+    for (QListWidget* list : {surahs_, verses_}) {
+        const QSignalBlocker block(list);
+        list->setCurrentRow(-1);
+        list->clearSelection();
+    }
     if (QWidget* p = parentWidget())
         move(p->geometry().center() - rect().center());
     show();
