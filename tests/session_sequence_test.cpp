@@ -34,7 +34,8 @@ void expect_consistent(const Session& s, int step) {
     ASSERT_LE(s.display.caret, s.display.text.size()) << step;
     ASSERT_FALSE(s.gauge.visible) << step;
     // Every data row names a verse or a surah the table can be rebuilt from.
-    const int id = t.cell(s.ayat ? verse_col::index : surah_col::number, t.currentRow()).toInt();
+    const int id =
+        t.cell(s.ayat ? int(verse_col::index) : int(surah_col::number), t.currentRow()).toInt();
     ASSERT_GE(id, 1) << step;
 }
 

@@ -32,10 +32,7 @@ void mark_all(DisplayBox& box, const QString& term, bool widenAllah) {
 
 // Steps shared by both displays: the new content and its letter tally.
 void show_and_tally(Session& session, const QString& text, int digits) {
-    session.display.text = text;
-    session.display.marks.clear();
-    session.display.selectionStart = 0;
-    session.display.selectionLength = 0;
+    session.display.replace(text);
     LineList& list = session.letters;
     list.clear();
     list.setSorted(session.checked(QStringLiteral("N87")));

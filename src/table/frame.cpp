@@ -19,11 +19,7 @@ void reset_view(Session& session) {
     session.search.n = 0;
     session.search.j = 0;
     session.focus = Focus::Table;
-    session.display.text.clear();
-    session.display.marks.clear();
-    session.display.caret = 0;
-    session.display.selectionStart = 0;
-    session.display.selectionLength = 0;
+    session.display.replace(QString());
     session.gauge.visible = false;
     session.setEnabled(N7, true);
     session.setEnabled(QStringLiteral("N6"), true);
@@ -59,11 +55,7 @@ void nigatif(Session& session, int count) {
     session.table.setRowCount(count + 2);
     session.table.clearRow(1);
     session.table.setCurrentRow(1);
-    session.display.text.clear();
-    session.display.marks.clear();
-    session.display.caret = 0;
-    session.display.selectionStart = 0;
-    session.display.selectionLength = 0;
+    session.display.replace(QString());
     session.letters.clear();
     session.ze = QStringLiteral("لا يوجد نتائج");
 }

@@ -82,20 +82,6 @@ Keyed surah_key(const Grid& t, int row, int item) {
     return {key, to_int(t.cell(number, row)).value_or(0), rep};
 }
 
-void write_ordered_surah_row(Session& session, int row, int k, const QString& repeats) {
-    using namespace surah_col;
-    Grid& t = session.table;
-    const bool known = k >= 1 && k <= kSurahCount;
-    const QString& text = known ? session.souar[k] : QString();
-    t.setCell(order, row, QString::number(k));
-    t.setCell(number, row, QString::number(k));
-    t.setCell(name, row, known ? surah_name(k) : QString());
-    t.setCell(verses, row, zero_pad(known ? verse_count(k) : 0, 3));
-    t.setCell(words, row, zero_pad(nb_kalimat(text), 4));
-    t.setCell(letters, row, zero_pad(nb_harf(text), 5));
-    t.setCell(surah_col::repeats, row, repeats);
-}
-
 } // namespace
 
 QString ordering_key(const Session& session, int row, int item) {
@@ -136,7 +122,7 @@ void RadioGroup1Click(Session& session) {
         session.focus = Focus::Table;
     } else {
         for (int i = 1; i <= n; ++i)
-            write_ordered_surah_row(session, i, keys[i - 1].id, keys[i - 1].repeats);
+            write_surah_row(session, i, keys[i - 1].id, false, keys[i - 1].repeats);
         const int k = to_int(t.cell(surah_col::number, 1)).value_or(0);
         if (k >= 1 && k <= kSurahCount)
             show_text(session, session.souar[k], 4, false);

@@ -53,6 +53,14 @@ struct DisplayBox {
     // The user's selection in the box (from 0); length 0: none.
     int selectionStart = 0;
     int selectionLength = 0;
+
+    // New content: no marks, no selection, the caret at the start.
+    void replace(const QString& newText) {
+        text = newText;
+        marks.clear();
+        caret = 0;
+        selectionStart = selectionLength = 0;
+    }
 };
 
 // The progress gauge at the left end of the summary line.

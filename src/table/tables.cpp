@@ -93,16 +93,18 @@ void write_verse_row(Session& session, int row, int i, int position, const QStri
     t.setCell(verse_col::repeats, row, repeats);
 }
 
-void write_surah_row(Session& session, int row, int k) {
+void write_surah_row(Session& session, int row, int k, bool paddedNumber, const QString& repeats) {
     Grid& t = session.table;
-    const QString& text = session.souar[k];
+    const bool known = k >= 1 && k < int(session.souar.size());
+    static const QString none;
+    const QString& text = known ? session.souar[k] : none;
     t.setCell(surah_col::order, row, QString::number(k));
-    t.setCell(surah_col::number, row, zero_pad(k, 3));
+    t.setCell(surah_col::number, row, paddedNumber ? zero_pad(k, 3) : QString::number(k));
     t.setCell(surah_col::name, row, surah_name(k));
     t.setCell(surah_col::verses, row, zero_pad(verse_count(k), 3));
     t.setCell(surah_col::words, row, zero_pad(nb_kalimat(text), 4));
     t.setCell(surah_col::letters, row, zero_pad(nb_harf(text), 5));
-    t.setCell(surah_col::repeats, row, QStringLiteral("0"));
+    t.setCell(surah_col::repeats, row, repeats);
 }
 
 QString full_table_summary(const Session& session) {

@@ -31,8 +31,12 @@ QString waw_button_caption(bool waw);
 void write_verse_row(Session& session, int row, int i, int position,
                      const QString& repeats = QStringLiteral("0"));
 
-// Writes surah k into `row` as the surah button builds it.
-void write_surah_row(Session& session, int row, int k);
+// Writes surah k of the active variant into `row`: the surah number
+// zero-padded to three digits (as the surah button writes it) or plain (as an
+// ordering rewrites it), and `repeats` in column 6. A number that names no
+// surah leaves the name and the counts empty or zero.
+void write_surah_row(Session& session, int row, int k, bool paddedNumber = true,
+                     const QString& repeats = QStringLiteral("0"));
 
 // The summary line of a table that shows every verse:
 // "عدد الآيات 6236     مجموع الكلمات W      مجموع الحروف L".

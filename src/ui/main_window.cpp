@@ -365,8 +365,7 @@ void MainWindow::runKey(KeyCommand command) {
 }
 
 void MainWindow::openGoTo() {
-    if (s_.enabled(QStringLiteral("BitBtn4")))
-        goTo_->open();
+    goTo_->open();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -385,8 +384,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         fitTextColumn();
     } else if (event->type() == QEvent::MouseMove && watched == display_->viewport()) {
         selectrich(s_);
-        summary_->setText(s_.label);
-        summary_->setToolTip(s_.label);
+        syncSummary();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -428,8 +426,7 @@ void MainWindow::displaySelectionChanged() {
     const QTextCursor cursor = display_->textCursor();
     display_selection_changed(s_, cursor.selectionStart(),
                               cursor.selectionEnd() - cursor.selectionStart());
-    summary_->setText(s_.label);
-    summary_->setToolTip(s_.label);
+    syncSummary();
 }
 
 void MainWindow::refresh() {
@@ -437,8 +434,7 @@ void MainWindow::refresh() {
     syncTable();
     syncDisplay();
     syncLetters();
-    summary_->setText(s_.label);
-    summary_->setToolTip(s_.label);
+    syncSummary();
     syncGauge();
     syncOrdering();
     syncItems();
@@ -533,6 +529,12 @@ void MainWindow::syncLetters() {
         shownLetters_ = lines;
     }
     letters_->setToolTip(letters_hint(s_));
+}
+
+// The summary line's tooltip is its whole text.
+void MainWindow::syncSummary() {
+    summary_->setText(s_.label);
+    summary_->setToolTip(s_.label);
 }
 
 void MainWindow::syncGauge() {

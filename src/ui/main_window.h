@@ -79,6 +79,7 @@ private:
     void fitTextColumn();
     void syncDisplay();
     void syncLetters();
+    void syncSummary();
     void syncGauge();
     void syncOrdering();
     void syncItems();
