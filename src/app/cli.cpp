@@ -2,10 +2,12 @@
 
 #include "display/display.h"
 #include "measures/measures.h"
+#include "search/search.h"
 #include "table/frame.h"
 #include "table/goto_verse.h"
 #include "table/ordering.h"
 #include "table/session.h"
+#include "table/shell.h"
 #include "table/tables.h"
 
 #include "corpus/surahs.h"
@@ -88,6 +90,51 @@ template <void (*Command)(Session&)> QString plain(Session& s, const QStringList
     return {};
 }
 
+// A search-box command: its term is the input.
+template <QString (*Command)(Session&, const QString&)>
+QString boxed(Session& s, const QStringList& in) {
+    return Command(s, in[0]);
+}
+
+// A menu item's command with its inputs as the window gathers them.
+CliCommand item_command(const char* name, QStringList inputs, const char* help, const char* item) {
+    const QString itemName = QString::fromLatin1(item);
+    return {QString::fromLatin1(name), std::move(inputs), QString::fromUtf8(help), itemName,
+            [itemName](Session& s, const QStringList& in) {
+                return choose_item(s, itemName, in).value_or(QString());
+            }};
+}
+
+QString on_off(const QString& input, bool& on) {
+    if (input != QStringLiteral("on") && input != QStringLiteral("off"))
+        return QStringLiteral("takes on or off");
+    on = input == QStringLiteral("on");
+    return {};
+}
+
+QString exact(Session& s, const QStringList& in) {
+    bool on = false;
+    if (QString message = on_off(in[0], on); !message.isEmpty())
+        return QStringLiteral("exact ") + message;
+    s.setChecked(QStringLiteral("N104"), on);
+    return {};
+}
+
+QString table_only_option(Session& s, const QStringList& in) {
+    bool on = false;
+    if (QString message = on_off(in[0], on); !message.isEmpty())
+        return QStringLiteral("table-only ") + message;
+    if (s.checked(QStringLiteral("N88")) != on)
+        N88Click(s);
+    return {};
+}
+
+// The verses containing the displayed one; the search box keeps the text of
+// the last search.
+QString containing(Session& s, const QStringList&) {
+    return choose_item(s, QStringLiteral("N77"), {s.search.s_hifdh}).value_or(QString());
+}
+
 const std::vector<CliCommand>& commands() {
     static const std::vector<CliCommand> table = {
         {QStringLiteral("verses"),
@@ -135,6 +182,61 @@ const std::vector<CliCommand>& commands() {
          QStringLiteral("go to verse VERSE of surah SURAH in the verse table (F5)"),
          QStringLiteral("BitBtn4"),
          go_to},
+        {QStringLiteral("exact"),
+         {QStringLiteral("on|off")},
+         QStringLiteral("count only whole words and phrases, bounded by non-letters"),
+         {},
+         exact},
+        {QStringLiteral("table-only"),
+         {QStringLiteral("on|off")},
+         QStringLiteral("search and count in the rows of the table only"),
+         {},
+         table_only_option},
+        {QStringLiteral("search"),
+         {QStringLiteral("TERM")},
+         QStringLiteral("search TERM (the search button, Enter)"),
+         {},
+         boxed<BitBtn1Click>},
+        {QStringLiteral("search-table"),
+         {QStringLiteral("TERM")},
+         QStringLiteral("search TERM in the rows of the table (Ctrl+Enter)"),
+         {},
+         boxed<search_in_table>},
+        item_command("word-at", {QStringLiteral("N")}, "find word N of the display box (Ctrl+F1)",
+                     "N22"),
+        item_command("word-in-table", {QStringLiteral("N")},
+                     "find word N of the verse table (Ctrl+F2)", "N28"),
+        item_command("letter-at", {QStringLiteral("N")},
+                     "find letter N of the display box (Ctrl+F3)", "N29"),
+        item_command("letter-in-table", {QStringLiteral("N")},
+                     "find letter N of the verse table (Ctrl+F4)", "N30"),
+        item_command("begins", {QStringLiteral("P")}, "the verses that begin with P (F6)", "N1"),
+        item_command("ends", {QStringLiteral("P")}, "the verses that end with P (F7)", "N2"),
+        item_command("begins-ends", {QStringLiteral("A"), QStringLiteral("B")},
+                     "the verses that begin with A and end with B (F8)", "N3"),
+        item_command("letters", {QStringLiteral("N")}, "the verses of N letters (F9)", "N5"),
+        item_command("words", {QStringLiteral("N")}, "the verses of N words (F10)", "N4"),
+        item_command("distinct", {}, "every distinct verse text once, with its count (Ctrl+F)",
+                     "N48"),
+        item_command("repeated", {}, "every repetition of a verse text after its first (Ctrl+G)",
+                     "N49"),
+        item_command("repeated-texts", {}, "the verse texts that occur more than once (Ctrl+H)",
+                     "N210"),
+        item_command("unrepeated", {}, "the verse texts that occur once (Ctrl+L)", "N310"),
+        item_command("identical", {}, "the verses equal to the verse shown (Ctrl+D)", "N51"),
+        {QStringLiteral("containing"),
+         {},
+         QStringLiteral("the verses containing the verse shown (Ctrl+E)"),
+         QStringLiteral("N77"),
+         containing},
+        item_command("surahs-begin", {QStringLiteral("P")}, "the surahs that begin with P (Alt+F9)",
+                     "N24"),
+        item_command("surahs-end", {QStringLiteral("P")}, "the surahs that end with P (Alt+F10)",
+                     "N25"),
+        item_command("surahs-begin-end", {QStringLiteral("A"), QStringLiteral("B")},
+                     "the surahs that begin with A and end with B (Alt+F11)", "N31"),
+        item_command("nabra-verses", {}, "the verses that carry the nabra mark", "N46"),
+        item_command("nabra-surahs", {}, "the surahs that carry the nabra mark", "N01"),
     };
     return table;
 }
@@ -143,8 +245,10 @@ const QString kUsage = QStringLiteral(
     "usage: tallyra-cli [--letters] [COMMAND [INPUT ...]] [+ COMMAND [INPUT ...]] ...\n"
     "Runs the commands in order on one session that starts with the full verse table\n"
     "of the separated-waw text, then prints the summary line and the table as\n"
-    "tab-separated text (with --letters: the letter list). A command that reports a\n"
-    "message ends the run with status 1; a command that cannot run, status 2.\n");
+    "tab-separated text (with --letters: the letter list). Inputs are what the\n"
+    "window reads: the search box's text or the answers of a command's dialogs.\n"
+    "A command that reports a message ends the run with status 1; a command that\n"
+    "cannot run, status 2.\n");
 
 const QString kNotAvailable = QStringLiteral("هذا الأمر غير متاح في الحالة الحالية");
 
@@ -220,7 +324,13 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
     Session session;
     for (size_t i = 0; i < chosen.size(); ++i) {
         const CliCommand& command = *chosen[i];
-        if (!session.enabled(command.gate)) {
+        // A menu item runs as its shortcut would: the menus above it apply
+        // their rules first.
+        const bool allowed =
+            command.gate.isEmpty() ||
+            (find_menu_entry(command.gate) ? shortcut_allowed(session, command.gate)
+                                           : session.enabled(command.gate));
+        if (!allowed) {
             err << command.name << ": " << kNotAvailable << '\n';
             return 2;
         }
@@ -231,7 +341,7 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
         }
     }
 
-    out << session.ze << '\n';
+    out << session.label << '\n';
     if (letters) {
         for (const QString& line : session.letters.lines())
             out << line << '\n';

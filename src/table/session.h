@@ -87,7 +87,9 @@ struct ItemState {
 };
 
 // Where the keyboard focus is to go once a command has run.
-enum class Focus { Unchanged, Table, SearchBox, Display };
+// SearchBox gives the search box the focus with its text as it was;
+// SearchBoxSelected also selects all its text.
+enum class Focus { Unchanged, Table, SearchBox, SearchBoxSelected, Display };
 
 struct Session {
     // Starts as the main window starts: the full verse table of the

@@ -2,6 +2,12 @@
 
 #include "corpus/corpus.h"
 #include "display/display.h"
+#include "search/position.h"
+#include "search/search.h"
+#include "statistics/nabra.h"
+#include "statistics/repetition.h"
+#include "statistics/surah_statistics.h"
+#include "statistics/verse_statistics.h"
 #include "table/tables.h"
 
 #include <QHash>
@@ -312,31 +318,67 @@ bool shortcut_allowed(Session& session, const QString& item) {
     return session.enabled(item);
 }
 
-bool choose_item(Session& session, const QString& item) {
+CommandInputs command_inputs(const Session& session, const QString& item) {
+    static const QStringList fromSearchBox = {
+        QStringLiteral("N1"),  QStringLiteral("N2"),  QStringLiteral("N4"),  QStringLiteral("N5"),
+        QStringLiteral("N24"), QStringLiteral("N25"), QStringLiteral("N77"), QStringLiteral("N86"),
+    };
+    CommandInputs inputs;
+    inputs.searchBox = fromSearchBox.contains(item);
+    if (item == QStringLiteral("N3") || item == QStringLiteral("N31")) {
+        const bool surahs = item == QStringLiteral("N31");
+        inputs.dialogs = {{two_term_caption(), begin_prompt(surahs)},
+                          {two_term_caption(), end_prompt(surahs)}};
+    } else if (item == QStringLiteral("N22") || item == QStringLiteral("N28")) {
+        inputs.dialogs = {{word_number_caption(), word_number_prompt()}};
+    } else if (item == QStringLiteral("N30") ||
+               (item == QStringLiteral("N29") && !session.display.text.isEmpty())) {
+        // The letter lookup in an empty display box says so before it asks.
+        inputs.dialogs = {{letter_number_caption(), letter_number_prompt()}};
+    }
+    return inputs;
+}
+
+std::optional<QString> choose_item(Session& session, const QString& item,
+                                   const QStringList& inputs) {
     const MenuEntry* entry = find_menu_entry(item);
     if (!entry || !session.enabled(item))
-        return false;
-    if (item == QStringLiteral("N89")) {
-        N89Click(session);
-        return true;
+        return std::nullopt;
+    const QString first = inputs.value(0);
+    const QString second = inputs.value(1);
+    using Plain = void (*)(Session&);
+    using OneInput = QString (*)(Session&, const QString&);
+    static const QHash<QString, Plain> plain = {
+        {QStringLiteral("N89"), N89Click},   {QStringLiteral("N88"), N88Click},
+        {QStringLiteral("N6"), N6Click},     {QStringLiteral("N80"), N80Click},
+        {QStringLiteral("N107"), N107Click}, {QStringLiteral("N48"), N48Click},
+        {QStringLiteral("N49"), N49Click},   {QStringLiteral("N210"), N210Click},
+        {QStringLiteral("N310"), N310Click}, {QStringLiteral("N51"), N51Click},
+        {QStringLiteral("N46"), N46Click},   {QStringLiteral("N01"), N01Click},
+    };
+    static const QHash<QString, OneInput> oneInput = {
+        {QStringLiteral("N1"), N1Click},   {QStringLiteral("N2"), N2Click},
+        {QStringLiteral("N4"), N4Click},   {QStringLiteral("N5"), N5Click},
+        {QStringLiteral("N24"), N24Click}, {QStringLiteral("N25"), N25Click},
+        {QStringLiteral("N77"), N77Click}, {QStringLiteral("N86"), search_in_table},
+        {QStringLiteral("N22"), N22Click}, {QStringLiteral("N28"), N28Click},
+        {QStringLiteral("N29"), N29Click}, {QStringLiteral("N30"), N30Click},
+    };
+    if (const auto it = plain.constFind(item); it != plain.constEnd()) {
+        (*it)(session);
+        return QString();
     }
+    if (const auto it = oneInput.constFind(item); it != oneInput.constEnd())
+        return (*it)(session, first);
+    if (item == QStringLiteral("N3"))
+        return N3Click(session, first, second);
+    if (item == QStringLiteral("N31"))
+        return N31Click(session, first, second);
     if (entry->kind == MenuKind::Check) {
         session.setChecked(item, !session.checked(item));
-        return true;
+        return QString();
     }
-    if (item == QStringLiteral("N6")) {
-        N6Click(session);
-        return true;
-    }
-    if (item == QStringLiteral("N80")) {
-        N80Click(session);
-        return true;
-    }
-    if (item == QStringLiteral("N107")) {
-        N107Click(session);
-        return true;
-    }
-    return false;
+    return std::nullopt;
 }
 
 KeyResult key_command(const Session& session, int key, Qt::KeyboardModifiers modifiers,
@@ -380,7 +422,7 @@ KeyResult key_command(const Session& session, int key, Qt::KeyboardModifiers mod
     return {};
 }
 
-void run_key_command(Session& session, KeyCommand command) {
+QString run_key_command(Session& session, KeyCommand command, const QString& boxText) {
     switch (command) {
     case KeyCommand::SwitchVariant:
         BitBtn5Click(session);
@@ -391,8 +433,12 @@ void run_key_command(Session& session, KeyCommand command) {
     case KeyCommand::SurahTable:
         BitBtn2Click(session);
         break;
+    case KeyCommand::Search:
+        return BitBtn1Click(session, boxText);
+    case KeyCommand::SearchTable:
+        return search_in_table(session, boxText);
     case KeyCommand::FocusSearch:
-        session.focus = Focus::SearchBox;
+        session.focus = Focus::SearchBoxSelected;
         break;
     case KeyCommand::FocusTable:
         session.focus = Focus::Table;
@@ -403,6 +449,7 @@ void run_key_command(Session& session, KeyCommand command) {
     default:
         break;
     }
+    return {};
 }
 
 } // namespace tallyra

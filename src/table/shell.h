@@ -7,6 +7,7 @@
 #include "table/session.h"
 
 #include <Qt>
+#include <optional>
 #include <vector>
 
 namespace tallyra {
@@ -46,10 +47,27 @@ void open_menu(Session& session, const QString& menu);
 // enabled after the rules.
 bool shortcut_allowed(Session& session, const QString& item);
 
-// Chooses a menu item that needs no input: check items flip their tick, and
-// the commands built so far run. False when the engine has nothing to do for
-// the item (its command needs a window, or is not built yet).
-bool choose_item(Session& session, const QString& item);
+// One one-line input dialog a command asks before it runs.
+struct InputPrompt {
+    QString caption;
+    QString prompt;
+};
+
+// What a menu item's command reads before it runs: the search box's text
+// first when `searchBox` is set, then the answers of the dialogs, in order.
+struct CommandInputs {
+    bool searchBox = false;
+    std::vector<InputPrompt> dialogs;
+};
+CommandInputs command_inputs(const Session& session, const QString& item);
+
+// Chooses a menu item, with the inputs its command reads (see
+// command_inputs; missing ones count as empty): check items flip their tick,
+// and commands run. Empty when the engine has nothing to do for the item (a
+// disabled item, or a command the window carries out itself); otherwise the
+// message the command reports, empty when none.
+std::optional<QString> choose_item(Session& session, const QString& item,
+                                   const QStringList& inputs = {});
 
 // What a key pressed in the main window does, whatever has the focus.
 enum class KeyCommand {
@@ -75,8 +93,9 @@ struct KeyResult {
 KeyResult key_command(const Session& session, int key, Qt::KeyboardModifiers modifiers,
                       const QString& text);
 
-// Runs the engine side of a key command (the table buttons and the focus
-// moves); the go-to dialog and the searches are left to the caller.
-void run_key_command(Session& session, KeyCommand command);
+// Runs the engine side of a key command: the table buttons, the searches
+// for the search box's text `boxText`, and the focus moves; the go-to dialog
+// is left to the caller. Returns the message to show, empty when none.
+QString run_key_command(Session& session, KeyCommand command, const QString& boxText = {});
 
 } // namespace tallyra

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "display/display.h"
+#include "search/search.h"
 #include "table/frame.h"
 #include "table/ordering.h"
 #include "table/tables.h"
@@ -249,6 +250,9 @@ QWidget* MainWindow::buildSearchBar() {
         buttons_[i] = b;
     }
     buttons_[0]->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(buttons_[0], &QPushButton::clicked, this,
+            [this] { report(BitBtn1Click(s_, search_->text())); });
+    search_->installEventFilter(this);
     connect(buttons_[1], &QPushButton::clicked, this, [this] {
         BitBtn2Click(s_);
         refresh();
@@ -337,8 +341,14 @@ void MainWindow::showPopup(QMenu* menu, QWidget* owner, const QPoint& pos) {
 }
 
 void MainWindow::chooseItem(const QString& name) {
-    if (choose_item(s_, name)) {
-        refresh();
+    const CommandInputs need = command_inputs(s_, name);
+    QStringList inputs;
+    if (need.searchBox)
+        inputs << search_->text();
+    for (const InputPrompt& d : need.dialogs)
+        inputs << dialogs_.input(this, d.caption, d.prompt);
+    if (const std::optional<QString> message = choose_item(s_, name, inputs)) {
+        report(*message);
         return;
     }
     // The display box's own edit actions.
@@ -349,19 +359,23 @@ void MainWindow::chooseItem(const QString& name) {
     syncItems();
 }
 
+void MainWindow::report(const QString& message) {
+    const Focus focus = s_.focus;
+    refresh();
+    if (!message.isEmpty()) {
+        dialogs_.message(this, message);
+        // The box took the focus for a while; the command's choice stands.
+        s_.focus = focus;
+        applyFocus();
+    }
+}
+
 void MainWindow::runKey(KeyCommand command) {
-    switch (command) {
-    case KeyCommand::GoToVerse:
+    if (command == KeyCommand::GoToVerse) {
         openGoTo();
         return;
-    case KeyCommand::Search:
-    case KeyCommand::SearchTable:
-        return; // the searches are not built yet
-    default:
-        break;
     }
-    run_key_command(s_, command);
-    refresh();
+    report(run_key_command(s_, command, search_->text()));
 }
 
 void MainWindow::openGoTo() {
@@ -380,6 +394,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
+    } else if (event->type() == QEvent::FocusIn && watched == search_) {
+        // A word selected in the display box becomes the text to search.
+        const QString text = search_box_entered(s_, search_->text());
+        if (text != search_->text())
+            search_->setText(text);
     } else if (event->type() == QEvent::Resize && watched == table_->viewport()) {
         fitTextColumn();
     } else if (event->type() == QEvent::MouseMove && watched == display_->viewport()) {
@@ -426,6 +445,7 @@ void MainWindow::displaySelectionChanged() {
     const QTextCursor cursor = display_->textCursor();
     display_selection_changed(s_, cursor.selectionStart(),
                               cursor.selectionEnd() - cursor.selectionStart());
+    shownSelection_ = {s_.display.selectionStart, s_.display.selectionLength};
     syncSummary();
 }
 
@@ -512,11 +532,21 @@ void MainWindow::syncDisplay() {
         display_->setExtraSelections(marks);
         shownMarks_ = box.marks;
     }
-    if (newText || box.caret != shownCaret_) {
+    const std::pair<int, int> selection{box.selectionStart, box.selectionLength};
+    if (newText || box.caret != shownCaret_ || selection != shownSelection_) {
         QTextCursor cursor = display_->textCursor();
-        cursor.setPosition(std::clamp(box.caret, 0, int(box.text.size())));
+        const int size = int(box.text.size());
+        if (selection.second > 0) {
+            // A command's selection (a word or letter found) shows as one.
+            cursor.setPosition(std::clamp(selection.first, 0, size));
+            cursor.setPosition(std::clamp(selection.first + selection.second, 0, size),
+                               QTextCursor::KeepAnchor);
+        } else {
+            cursor.setPosition(std::clamp(box.caret, 0, size));
+        }
         display_->setTextCursor(cursor);
         shownCaret_ = box.caret;
+        shownSelection_ = selection;
     }
     display_->setToolTip(display_hint(s_));
 }
@@ -579,6 +609,9 @@ void MainWindow::applyFocus() {
         table_->setFocus();
         break;
     case Focus::SearchBox:
+        search_->setFocus();
+        break;
+    case Focus::SearchBoxSelected:
         search_->setFocus();
         search_->selectAll();
         break;

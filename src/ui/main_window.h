@@ -71,6 +71,8 @@ private:
     void showPopup(QMenu* menu, QWidget* owner, const QPoint& pos);
 
     void runKey(KeyCommand command);
+    // Renders the state a command left, then shows its message, if any.
+    void report(const QString& message);
     void openGoTo();
     void tableSelectionChanged();
     void displaySelectionChanged();
@@ -108,6 +110,7 @@ private:
     QString shownText_;
     std::vector<Mark> shownMarks_;
     int shownCaret_ = -1;
+    std::pair<int, int> shownSelection_{0, 0};
     QStringList shownLetters_;
     std::vector<int> shownWidths_;
     bool syncing_ = false;

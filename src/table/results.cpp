@@ -1,0 +1,94 @@
+#include "table/results.h"
+
+#include "corpus/surahs.h"
+#include "measures/measures.h"
+#include "table/tables.h"
+
+namespace tallyra {
+
+std::vector<SourceVerse> source_verses(const Session& session, bool fromTable) {
+    std::vector<SourceVerse> out;
+    if (!fromTable) {
+        const int count = session.corpus.verseCount();
+        out.reserve(count);
+        for (int v = 1; v <= count; ++v)
+            out.push_back({v, session.verseText(v)});
+        return out;
+    }
+    const Grid& t = session.table;
+    out.reserve(t.dataRowCount());
+    int v = 0;
+    for (int r = 1; r < t.rowCount(); ++r) {
+        v = to_int(t.cell(verse_col::index, r)).value_or(v);
+        const QString& text = t.cell(verse_col::text, r);
+        if (!text.isEmpty())
+            out.push_back({v, text});
+    }
+    return out;
+}
+
+std::vector<int> source_surahs(const Session& session, bool fromTable) {
+    std::vector<int> out;
+    if (!fromTable) {
+        for (int k = 1; k <= kSurahCount; ++k)
+            out.push_back(k);
+        return out;
+    }
+    const Grid& t = session.table;
+    for (int r = 1; r < t.rowCount(); ++r) {
+        const int k = to_int(t.cell(surah_col::number, r)).value_or(0);
+        if (k >= 1 && k <= kSurahCount)
+            out.push_back(k);
+    }
+    return out;
+}
+
+void write_verse_text_row(Session& session, int row, int v, int position, const QString& text,
+                          int repeats) {
+    Grid& t = session.table;
+    t.setCell(verse_col::index, row, QString::number(v));
+    t.setCell(verse_col::position, row, QString::number(position));
+    t.setCell(verse_col::surah, row, name_surah(v));
+    t.setCell(verse_col::verse, row, QString::number(number_aya(v)));
+    t.setCell(verse_col::text, row, text);
+    t.setCell(verse_col::words, row, QString::number(nb_kalimat(text)));
+    t.setCell(verse_col::letters, row, QString::number(nb_harf(text)));
+    t.setCell(verse_col::repeats, row, QString::number(repeats));
+}
+
+Totals write_verse_hits(Session& session, const std::vector<VerseHit>& hits) {
+    Grid& t = session.table;
+    const int rows = int(hits.size());
+    t.setRowCount(std::max(rows, 1) + 1);
+    Totals totals;
+    totals.rows = rows;
+    for (int p = 1; p <= rows; ++p) {
+        const VerseHit& h = hits[p - 1];
+        write_verse_text_row(session, p, h.v, p, h.text, h.repeats);
+        totals.words += nb_kalimat(h.text);
+        totals.letters += nb_harf(h.text);
+        totals.repeats += h.repeats;
+    }
+    return totals;
+}
+
+QString verse_totals_summary(const Totals& totals) {
+    return QStringLiteral("عدد الآيات ") + QString::number(totals.rows) +
+           QStringLiteral("    مجموع الكلمات ") + QString::number(totals.words) +
+           QStringLiteral("    مجموع الحروف ") + QString::number(totals.letters);
+}
+
+void add_repeats_item(Session& session) {
+    if (session.orderingItems.size() == 5)
+        session.orderingItems.append(QStringLiteral(" التكرار"));
+}
+
+void remove_repeats_item(Session& session) {
+    if (session.orderingItems.size() != 6)
+        return;
+    session.orderingItems.removeLast();
+    if (session.orderingIndex == 5)
+        session.orderingIndex = -1;
+}
+
+} // namespace tallyra

@@ -1,0 +1,63 @@
+// What the search and statistics commands share: reading the verses or
+// surahs they work on, from the corpus or from the table itself, writing
+// their result rows, and the ordering selector's sixth item that orders by
+// the occurrence count.
+#pragma once
+
+#include "table/session.h"
+
+#include <vector>
+
+namespace tallyra {
+
+// A verse a command reads: its running number and its text.
+struct SourceVerse {
+    int v = 0;
+    QString text;
+};
+
+// The verses of the active variant in mushaf order, or with `fromTable` the
+// rows the verse table shows, in table order: the text from column 4 and the
+// running number from column 0 (a row whose column 0 holds no number keeps
+// the number of the row before). Rows without a verse text are skipped.
+std::vector<SourceVerse> source_verses(const Session& session, bool fromTable);
+
+// The surah numbers a command reads: 1 to 114, or with `fromTable` the
+// numbers in column 1 of the surah table's rows, in table order (rows that
+// name no surah are skipped).
+std::vector<int> source_surahs(const Session& session, bool fromTable);
+
+// A verse result row: the verse, and the count for column 7.
+struct VerseHit {
+    int v = 0;
+    QString text;
+    int repeats = 0;
+};
+
+// Sums over the rows written.
+struct Totals {
+    int rows = 0;
+    long long words = 0;
+    long long letters = 0;
+    long long repeats = 0;
+};
+
+// Writes verse v with `text` into `row`: v, `position`, surah name, verse
+// number, the text, its word and letter counts and `repeats` in column 7.
+void write_verse_text_row(Session& session, int row, int v, int position, const QString& text,
+                          int repeats);
+
+// Replaces the data rows with the hits, at positions 1, 2, ...; the table
+// keeps at least one (empty) data row. Returns the sums of the rows.
+Totals write_verse_hits(Session& session, const std::vector<VerseHit>& hits);
+
+// "عدد الآيات N    مجموع الكلمات W    مجموع الحروف L" of the rows written.
+QString verse_totals_summary(const Totals& totals);
+
+// The ordering selector's sixth item, " التكرار", is added when the selector
+// holds its five items, and removed when it holds six; a removed item that
+// was selected leaves no item selected.
+void add_repeats_item(Session& session);
+void remove_repeats_item(Session& session);
+
+} // namespace tallyra
