@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -29,9 +30,11 @@ class ScriptedDialogs : public Dialogs {
 public:
     QStringList messages;
     QStringList answers;
+    QStringList asked; // «caption|prompt» of every input dialog shown
 
     void message(QWidget*, const QString& text) override { messages << text; }
-    QString input(QWidget*, const QString&, const QString&) override {
+    QString input(QWidget*, const QString& caption, const QString& prompt) override {
+        asked << caption + u'|' + prompt;
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
     bool confirm(QWidget*, const QString&) override { return false; }
@@ -52,6 +55,9 @@ class WindowTest : public QObject {
     ScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> window;
 
+    int rows() const { return window->table()->model()->rowCount(); }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+
     QString cell(int row, int column) const {
         const QAbstractItemModel* m = window->table()->model();
         return m->data(m->index(row, column)).toString();
@@ -63,9 +69,14 @@ class WindowTest : public QObject {
     }
 
 private slots:
+    // Percentages are written with the locale's decimal point.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
     void init() {
         session = std::make_unique<Session>();
         dialogs.messages.clear();
+        dialogs.answers.clear();
+        dialogs.asked.clear();
         window = std::make_unique<MainWindow>(*session, dialogs);
         window->resize(1400, 900);
         window->show();
@@ -251,6 +262,104 @@ private slots:
         QVERIFY(!window->action(QStringLiteral("N79"))->isVisible());
         QVERIFY(window->action(QStringLiteral("N97"))->isVisible());
         QVERIFY(!window->action(QStringLiteral("N98"))->isVisible());
+    }
+
+    void searchFromTheBoxTheKeysAndTheButton() {
+        QLineEdit* box = window->searchBox();
+        box->setFocus();
+        box->setText(u(u"الله"));
+        key(Qt::Key_Return);
+        QCOMPARE(rows(), 1746);
+        QVERIFY(window->summary()->text().startsWith(u(u"عدد النتائج 2557    عدد الآيات 1746")));
+        QVERIFY(!window->table()->isColumnHidden(7));
+        QCOMPARE(cell(0, 7), u(u"1"));
+        QVERIFY(window->orderingItem(5)->isVisibleTo(window.get()));
+        QCOMPARE(window->orderingItem(5)->text(), u(u" التكرار"));
+        QCOMPARE(window->display()->extraSelections().size(), 1);
+        QCOMPARE(focused(), static_cast<QWidget*>(window->table()));
+
+        // Ctrl+Enter searches the rows shown.
+        box->setText(u(u"الرحمن"));
+        key(Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(rows() > 1 && rows() < 1746);
+        QVERIFY(dialogs.messages.isEmpty());
+
+        // Nothing to search: the message, and the search box has the focus.
+        box->setText(kSearchPlaceholder);
+        QTest::mouseClick(window->button(1), Qt::LeftButton);
+        QCOMPARE(dialogs.messages, QStringList{u(u"أكتب نصا للبحث عنه")});
+        QCOMPARE(focused(), static_cast<QWidget*>(box));
+        QVERIFY(rows() > 1 && rows() < 1746);
+    }
+
+    void aWordSelectedInTheDisplayBoxBecomesTheSearchText() {
+        QTextCursor cursor = window->display()->textCursor();
+        cursor.setPosition(4);
+        cursor.setPosition(8, QTextCursor::KeepAnchor);
+        window->display()->setTextCursor(cursor);
+        key(Qt::Key_Plus);
+        QCOMPARE(window->searchBox()->text(), u(u"الله"));
+        QCOMPARE(window->searchBox()->selectedText(), u(u"الله"));
+    }
+
+    void statisticsWithTheirDialogs() {
+        // Both dialogs of the begins-and-ends command, in order.
+        dialogs.answers = {u(u"قل"), u(u"احد")};
+        key(Qt::Key_F8);
+        QCOMPARE(dialogs.asked,
+                 (QStringList{u(u"مربع الإدخال|أكتب العبارة التي تبحث عنها في بداية الآية"),
+                              u(u"مربع الإدخال|أكتب العبارة التي تبحث عنها في نهاية الآية")}));
+        QVERIFY(rows() >= 1);
+        QVERIFY(cell(0, 4).startsWith(u(u"قل")));
+
+        // A cancelled first dialog still asks the second, then says why.
+        dialogs.asked.clear();
+        key(Qt::Key_F8);
+        QCOMPARE(dialogs.asked.size(), 2);
+        QCOMPARE(dialogs.messages, QStringList{u(u"أكتب البداية والنهاية للآية الكريمة")});
+
+        // Digits of another script in the search box.
+        dialogs.messages.clear();
+        window->searchBox()->setText(u(u"١٢"));
+        key(Qt::Key_F10);
+        QCOMPARE(dialogs.messages, QStringList{u(u"هناك خطأ في كتابة الرقم")});
+        QCOMPARE(focused(), static_cast<QWidget*>(window->searchBox()));
+        QCOMPARE(window->searchBox()->selectedText(), u(u"١٢"));
+
+        key(Qt::Key_F3);
+        key(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(rows(), 6056);
+        QVERIFY(!window->gauge()->isVisible());
+    }
+
+    void wordLookupSelectsAndUnderlines() {
+        dialogs.answers = {u(u"2")};
+        key(Qt::Key_F1, Qt::ControlModifier);
+        QCOMPARE(dialogs.asked,
+                 QStringList{u(u"الكلمة ذات الرقم|أدخل رقم الكلمة المراد البحث عنها")});
+        QCOMPARE(window->summary()->text(),
+                 u(u"الكلمة رقم 2=2   هي كلمة  'الله'   موقعها  % 36.84211"));
+        QCOMPARE(window->display()->textCursor().selectedText(), u(u"الله"));
+        const QList<QTextEdit::ExtraSelection> marks = window->display()->extraSelections();
+        QCOMPARE(marks.size(), 1);
+        QVERIFY(marks[0].format.fontUnderline());
+        QCOMPARE(marks[0].format.foreground().color(), QColor(0, 0, 255));
+        // Cancelled: nothing changes.
+        key(Qt::Key_F1, Qt::ControlModifier);
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(window->display()->extraSelections().size(), 1);
+    }
+
+    void surahStatisticsInTheSurahTable() {
+        key(Qt::Key_F4);
+        window->searchBox()->setText(u(u"الم"));
+        key(Qt::Key_F9, Qt::AltModifier);
+        QCOMPARE(rows(), 10);
+        QCOMPARE(cell(0, 1), u(u"002"));
+        QVERIFY(!window->table()->isColumnHidden(6));
+        QVERIFY(window->button(2)->isEnabled());
+        QVERIFY(!window->button(4)->isEnabled());
+        QVERIFY(window->summary()->text().endsWith(u(u"    مجموع التكرار 263")));
     }
 };
 
