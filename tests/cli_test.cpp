@@ -1,5 +1,6 @@
 // The command-line front end: its output, its command chains and its refusals.
 #include "app/cli.h"
+#include "table/session.h"
 
 #include "test_support.h"
 
@@ -165,5 +166,99 @@ TEST(Cli, BadInputsOfTheNewCommands) {
         EXPECT_EQ(r.status, 1) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_TRUE(r.err.contains(args[0] + u':')) << r.err.toStdString();
+    }
+}
+
+TEST(Cli, SearchAndStatisticsCommands) {
+    struct Case {
+        QStringList args;
+        const char16_t* summary;
+        int rows; // data rows printed
+    };
+    const Case cases[] = {
+        {{q(u"search"), q(u"الله")},
+         u"عدد النتائج 2557    عدد الآيات 1746    مجموع الكلمات 39138    مجموع الحروف 143910",
+         1746},
+        {{q(u"exact"), q(u"on"), q(u"+"), q(u"search"), q(u"الله")},
+         u"عدد النتائج 2395    عدد الآيات 1661    مجموع الكلمات 37383    مجموع الحروف 137336",
+         1661},
+        {{q(u"search"), q(u"الله"), q(u"+"), q(u"search-table"), q(u"الرحمن")}, nullptr, -1},
+        {{q(u"word-at"), q(u"2")}, u"الكلمة رقم 2=2   هي كلمة  'الله'   موقعها  % 36.84211", 6236},
+        {{q(u"letter-in-table"), q(u"20")},
+         u"الحرف رقم 20 = 2.2.5   هو الحرف 'ا'   موقعه % 00.00620",
+         6236},
+        {{q(u"begins"), q(u"الم")},
+         u"عدد الآيات 71    مجموع التكرارات 82    مجموع الكلمات 1302    مجموع الحروف 4661",
+         71},
+        {{q(u"begins-ends"), q(u"الم"), q(u"الم")}, nullptr, 6},
+        {{q(u"words"), q(u"1")}, nullptr, 24},
+        {{q(u"repeated-texts")},
+         u"عدد الآيات 96    مجموع الكلمات 598    مجموع الحروف 2304    مجموع التكرار 276",
+         96},
+        {{q(u"table-only"), q(u"on"), q(u"+"), q(u"search"), q(u"الم"), q(u"+"), q(u"distinct")},
+         nullptr,
+         -1},
+        {{q(u"identical")}, u"    عدد الآيات 1    مجموع الكلمات 4    مجموع الحروف 19", 1},
+        {{q(u"surahs"), q(u"+"), q(u"surahs-begin"), q(u"بسم")},
+         u"عدد السور 1   مجموع الآيات 7   مجموع الكلمات 31    مجموع الحروف 139    مجموع التكرار 1",
+         1},
+        {{q(u"surahs"), q(u"+"), q(u"surahs-begin-end"), q(u"بسم"), q(u"الضالين")}, nullptr, 1},
+        {{q(u"nabra-verses")}, u"لا يوجد نتائج", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const CliRun r = cli(c.args);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        ASSERT_GE(r.out.size(), 2);
+        if (c.summary)
+            EXPECT_EQ(r.out[0], q(c.summary));
+        if (c.rows >= 0)
+            EXPECT_EQ(r.out.size(), 2 + c.rows);
+    }
+
+    // The table-only option reads the rows left by the search before it.
+    const CliRun within = cli(
+        {q(u"table-only"), q(u"on"), q(u"+"), q(u"search"), q(u"الم"), q(u"+"), q(u"distinct")});
+    EXPECT_LT(within.out.size(), 2 + cli({q(u"search"), q(u"الم")}).out.size());
+    // The verses containing the shown one: verse 1 of the search for «الله».
+    const CliRun containing = cli({q(u"search"), q(u"الله"), q(u"+"), q(u"containing")});
+    EXPECT_EQ(containing.status, 0);
+    EXPECT_TRUE(containing.out[0].startsWith(q(u"عدد النتائج ")));
+}
+
+TEST(Cli, RefusedSearchAndStatisticsInput) {
+    struct Case {
+        QStringList args;
+        const char16_t* message;
+        int status;
+    };
+    const Case cases[] = {
+        {{q(u"search"), QString()}, u"search: أكتب نصا للبحث عنه", 1},
+        {{q(u"begins"), kSearchPlaceholder}, u"begins: أكتب المُراد البحث عنه في مربع البحث", 1},
+        {{q(u"words"), q(u"x")}, u"words: أكتب عدد كلمات الآية في مربع البحث", 1},
+        {{q(u"letters"), q(u"١٢")}, u"letters: هناك خطأ في كتابة الرقم", 1},
+        {{q(u"word-at"), q(u"5")}, u"word-at: قد تجاوزت عدد الكلمات الموجودة في النص", 1},
+        {{q(u"letter-at"), q(u"99999999999")}, u"letter-at: هناك خطأ في كتابة الرقم", 1},
+        {{q(u"begins-ends"), q(u"الم"), QString()}, u"begins-ends: أكتب البداية والنهاية", 1},
+        {{q(u"search"), q(u"xyz"), q(u"+"), q(u"search-table"), q(u"الله")},
+         u"search-table: لا يوجد آيات لتبحث فيها",
+         1},
+        {{q(u"exact"), q(u"maybe")}, u"exact: exact takes on or off", 1},
+        // The surah statistics need the surah table; the lookups a text.
+        {{q(u"surahs-begin"), q(u"الم")}, u"surahs-begin: هذا الأمر غير متاح", 2},
+        {{q(u"search"), q(u"xyz"), q(u"+"), q(u"word-at"), q(u"1")},
+         u"word-at: هذا الأمر غير متاح",
+         2},
+        {{q(u"surahs"), q(u"+"), q(u"word-in-table"), q(u"1")},
+         u"word-in-table: هذا الأمر غير متاح",
+         2},
+        {{q(u"surahs"), q(u"+"), q(u"distinct")}, u"distinct: هذا الأمر غير متاح", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const CliRun r = cli(c.args);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(q(c.message))) << r.err.toStdString();
     }
 }
