@@ -207,10 +207,12 @@ TEST(Cli, SearchAndStatisticsCommands) {
         const CliRun r = cli(c.args);
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         ASSERT_GE(r.out.size(), 2);
-        if (c.summary)
+        if (c.summary) {
             EXPECT_EQ(r.out[0], q(c.summary));
-        if (c.rows >= 0)
+        }
+        if (c.rows >= 0) {
             EXPECT_EQ(r.out.size(), 2 + c.rows);
+        }
     }
 
     // The table-only option reads the rows left by the search before it.

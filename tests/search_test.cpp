@@ -18,17 +18,6 @@ using namespace tallyra;
 
 namespace {
 
-QString N(const char* name) {
-    return QString::fromLatin1(name);
-}
-
-long long column_sum(const Grid& t, int column) {
-    long long sum = 0;
-    for (int r = 1; r < t.rowCount(); ++r)
-        sum += t.cell(column, r).toLongLong();
-    return sum;
-}
-
 QString verse_summary(long long q, const Grid& t) {
     return QStringLiteral("عدد النتائج ") + QString::number(q) + QStringLiteral("    عدد الآيات ") +
            QString::number(t.dataRowCount()) + QStringLiteral("    مجموع الكلمات ") +

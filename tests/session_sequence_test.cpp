@@ -42,8 +42,9 @@ void expect_consistent(const Session& s, int step) {
         const int id = t.cell(idColumn, t.currentRow()).toInt();
         ASSERT_GE(id, 1) << step;
     }
-    if (noResult)
+    if (noResult) {
         ASSERT_TRUE(s.display.text.isEmpty()) << step;
+    }
 }
 
 } // namespace

@@ -16,10 +16,6 @@ using namespace tallyra;
 
 namespace {
 
-const QString N(const char* name) {
-    return QString::fromLatin1(name);
-}
-
 // Keeps only the first `rows` data rows of the verse table, as a search that
 // found them would, and ends the command.
 void keep_rows(Session& s, int rows) {

@@ -20,17 +20,6 @@ using namespace tallyra;
 
 namespace {
 
-QString N(const char* name) {
-    return QString::fromLatin1(name);
-}
-
-long long column_sum(const Grid& t, int column) {
-    long long sum = 0;
-    for (int r = 1; r < t.rowCount(); ++r)
-        sum += t.cell(column, r).toLongLong();
-    return sum;
-}
-
 QStringList column(const Grid& t, int c) {
     QStringList cells;
     for (int r = 1; r < t.rowCount(); ++r)
@@ -327,10 +316,12 @@ TEST(SurahStatistics, Figures) {
             continue;
         }
         EXPECT_EQ(t.dataRowCount(), c.count);
-        if (!c.surahs.isEmpty())
+        if (!c.surahs.isEmpty()) {
             EXPECT_EQ(column(t, surah_col::number), c.surahs);
-        if (c.occurrences >= 0)
+        }
+        if (c.occurrences >= 0) {
             EXPECT_EQ(column_sum(t, surah_col::repeats), c.occurrences);
+        }
         EXPECT_EQ(t.cell(surah_col::order, 1), q(u"1"));
         EXPECT_EQ(t.columnWidth(surah_col::repeats), 80);
         EXPECT_EQ(s.orderingItems.last(), kSixth);

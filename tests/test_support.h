@@ -1,6 +1,8 @@
 // Helpers shared by the engine tests.
 #pragma once
 
+#include "table/grid.h"
+
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -20,4 +22,17 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
 // A string literal of the test sources as a QString.
 inline QString q(const char16_t* text) {
     return QString::fromUtf16(text);
+}
+
+// A button's or a menu item's name.
+inline QString N(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+// The sum of the numbers in a column over the data rows.
+inline long long column_sum(const tallyra::Grid& t, int column) {
+    long long sum = 0;
+    for (int r = 1; r < t.rowCount(); ++r)
+        sum += t.cell(column, r).toLongLong();
+    return sum;
 }

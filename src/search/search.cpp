@@ -225,7 +225,7 @@ QString bahte_3(Session& session, const QString& term) {
         if (text.isEmpty())
             continue;
         const int r = count_occurrences(text, term, exact);
-        write_verse_text_row(session, i, v, i, text, r);
+        write_verse_text_row(session, i, v, i, text, QString::number(r));
         q += r;
         totals.words += nb_kalimat(text);
         totals.letters += nb_harf(text);

@@ -81,11 +81,7 @@ void N01Click(Session& session) {
     session.setEnabled(QStringLiteral("BitBtn2"), true);
     mark_the_marks(session);
     select_ordering_item(session, 0);
-    struct Hit {
-        int k;
-        int r;
-    };
-    std::vector<Hit> hits;
+    std::vector<SurahHit> hits;
     for (int k : source_surahs(session, table_only(session))) {
         const int r = nabra_count(session.souar[k]);
         if (r > 0)
@@ -94,22 +90,12 @@ void N01Click(Session& session) {
     Grid& t = session.table;
     const int p = int(hits.size());
     if (p > 0) {
-        long long verses = 0, words = 0, letters = 0, marks = 0;
-        t.setRowCount(p + 1);
-        for (int i = 1; i <= p; ++i) {
-            const Hit& h = hits[i - 1];
-            // Column 0 holds the surah number here, not the position.
-            write_surah_result_row(session, i, h.k, h.k, h.r);
-            verses += verse_count(h.k);
-            words += nb_kalimat(session.souar[h.k]);
-            letters += nb_harf(session.souar[h.k]);
-            marks += h.r;
-        }
+        // Column 0 holds the surah number here, not the position.
+        session.ze = write_surah_hits(session, hits, true);
         show_text(session, session.souar[hits[0].k], 4, false);
         t.setCurrentRow(1);
         add_repeats_item(session);
         t.setColumnWidth(surah_col::repeats, 70);
-        session.ze = surah_totals_summary(p, verses, words, letters, marks);
     } else {
         nigatif(session, 0);
     }

@@ -32,16 +32,22 @@ bool surah_ends(const QString& t, const QString& phrase, bool exact) {
 
 } // namespace
 
-void write_surah_result_row(Session& session, int row, int order, int k, int repeats) {
-    write_surah_row(session, row, k, true, QString::number(repeats));
-    session.table.setCell(surah_col::order, row, QString::number(order));
-}
-
-QString surah_totals_summary(int surahs, long long verses, long long words, long long letters,
-                             long long repeats) {
-    return QStringLiteral("عدد السور ") + QString::number(surahs) +
-           QStringLiteral("   مجموع الآيات ") + QString::number(verses) +
-           QStringLiteral("   مجموع الكلمات ") + QString::number(words) +
+QString write_surah_hits(Session& session, const std::vector<SurahHit>& hits, bool numberFirst) {
+    Grid& table = session.table;
+    const int p = int(hits.size());
+    table.setRowCount(std::max(p, 1) + 1);
+    long long verses = 0, words = 0, letters = 0, repeats = 0;
+    for (int i = 1; i <= p; ++i) {
+        const SurahHit& h = hits[i - 1];
+        write_surah_row(session, i, h.k, true, QString::number(h.repeats));
+        table.setCell(surah_col::order, i, QString::number(numberFirst ? h.k : i));
+        verses += verse_count(h.k);
+        words += nb_kalimat(session.souar[h.k]);
+        letters += nb_harf(session.souar[h.k]);
+        repeats += h.repeats;
+    }
+    return QStringLiteral("عدد السور ") + QString::number(p) + QStringLiteral("   مجموع الآيات ") +
+           QString::number(verses) + QStringLiteral("   مجموع الكلمات ") + QString::number(words) +
            QStringLiteral("    مجموع الحروف ") + QString::number(letters) +
            QStringLiteral("    مجموع التكرار ") + QString::number(repeats);
 }
@@ -68,11 +74,7 @@ QString souratabda(Session& session, int mode, const QString& first, const QStri
     select_ordering_item(session, 0);
 
     const bool exact = exact_mode(session);
-    struct Hit {
-        int k;
-        int r;
-    };
-    std::vector<Hit> hits;
+    std::vector<SurahHit> hits;
     for (int k : source_surahs(session, table_only(session))) {
         const QString& t = session.souar[k];
         bool selected = false;
@@ -98,21 +100,11 @@ QString souratabda(Session& session, int mode, const QString& first, const QStri
     Grid& table = session.table;
     const int p = int(hits.size());
     if (p > 0) {
-        long long verses = 0, words = 0, letters = 0, repeats = 0;
-        table.setRowCount(p + 1);
-        for (int i = 1; i <= p; ++i) {
-            const Hit& h = hits[i - 1];
-            write_surah_result_row(session, i, i, h.k, h.r);
-            verses += verse_count(h.k);
-            words += nb_kalimat(session.souar[h.k]);
-            letters += nb_harf(session.souar[h.k]);
-            repeats += h.r;
-        }
+        session.ze = write_surah_hits(session, hits, false);
         show_text_single(session, session.souar[hits[0].k], 4, mode == 3);
         table.setCurrentRow(1);
         add_repeats_item(session);
         table.setColumnWidth(surah_col::repeats, 80);
-        session.ze = surah_totals_summary(p, verses, words, letters, repeats);
     } else {
         nigatif(session, 0);
     }

@@ -5,6 +5,8 @@
 
 #include "table/session.h"
 
+#include <vector>
+
 namespace tallyra {
 
 // Mode 1: the surah begins with `first`; mode 2: it ends with `first`;
@@ -18,12 +20,17 @@ QString N24Click(Session& session, const QString& boxText);
 QString N25Click(Session& session, const QString& boxText);
 QString N31Click(Session& session, const QString& a, const QString& b);
 
-// A surah result row: `order` in column 0, then the surah's number, name,
-// verse, word and letter counts, and `repeats` in column 6.
-void write_surah_result_row(Session& session, int row, int order, int k, int repeats);
+// A selected surah and its count for column 6.
+struct SurahHit {
+    int k = 0;
+    int repeats = 0;
+};
 
-// "عدد السور p   مجموع الآيات …   مجموع الكلمات …    مجموع الحروف …    مجموع التكرار …"
-QString surah_totals_summary(int surahs, long long verses, long long words, long long letters,
-                             long long repeats);
+// Replaces the surah table's data rows with the hits: column 0 holds the
+// position, or with `numberFirst` the surah number, then the surah's number,
+// name, verse, word and letter counts, and the count in column 6. Returns the
+// summary "عدد السور …   مجموع الآيات …   مجموع الكلمات …    مجموع الحروف …
+// مجموع التكرار …" of the rows written.
+QString write_surah_hits(Session& session, const std::vector<SurahHit>& hits, bool numberFirst);
 
 } // namespace tallyra

@@ -44,7 +44,7 @@ std::vector<int> source_surahs(const Session& session, bool fromTable) {
 }
 
 void write_verse_text_row(Session& session, int row, int v, int position, const QString& text,
-                          int repeats) {
+                          const QString& repeats) {
     Grid& t = session.table;
     t.setCell(verse_col::index, row, QString::number(v));
     t.setCell(verse_col::position, row, QString::number(position));
@@ -53,7 +53,7 @@ void write_verse_text_row(Session& session, int row, int v, int position, const 
     t.setCell(verse_col::text, row, text);
     t.setCell(verse_col::words, row, QString::number(nb_kalimat(text)));
     t.setCell(verse_col::letters, row, QString::number(nb_harf(text)));
-    t.setCell(verse_col::repeats, row, QString::number(repeats));
+    t.setCell(verse_col::repeats, row, repeats);
 }
 
 Totals write_verse_hits(Session& session, const std::vector<VerseHit>& hits) {
@@ -64,7 +64,7 @@ Totals write_verse_hits(Session& session, const std::vector<VerseHit>& hits) {
     totals.rows = rows;
     for (int p = 1; p <= rows; ++p) {
         const VerseHit& h = hits[p - 1];
-        write_verse_text_row(session, p, h.v, p, h.text, h.repeats);
+        write_verse_text_row(session, p, h.v, p, h.text, QString::number(h.repeats));
         totals.words += nb_kalimat(h.text);
         totals.letters += nb_harf(h.text);
         totals.repeats += h.repeats;

@@ -45,7 +45,7 @@ struct Totals {
 // Writes verse v with `text` into `row`: v, `position`, surah name, verse
 // number, the text, its word and letter counts and `repeats` in column 7.
 void write_verse_text_row(Session& session, int row, int v, int position, const QString& text,
-                          int repeats);
+                          const QString& repeats);
 
 // Replaces the data rows with the hits, at positions 1, 2, ...; the table
 // keeps at least one (empty) data row. Returns the sums of the rows.

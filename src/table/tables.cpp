@@ -5,6 +5,7 @@
 #include "measures/measures.h"
 #include "table/frame.h"
 #include "table/ordering.h"
+#include "table/results.h"
 
 namespace tallyra {
 
@@ -81,16 +82,7 @@ QString waw_button_caption(bool waw) {
 }
 
 void write_verse_row(Session& session, int row, int i, int position, const QString& repeats) {
-    Grid& t = session.table;
-    const QString& text = session.verseText(i);
-    t.setCell(verse_col::index, row, QString::number(i));
-    t.setCell(verse_col::position, row, QString::number(position));
-    t.setCell(verse_col::surah, row, name_surah(i));
-    t.setCell(verse_col::verse, row, QString::number(number_aya(i)));
-    t.setCell(verse_col::text, row, text);
-    t.setCell(verse_col::words, row, QString::number(nb_kalimat(text)));
-    t.setCell(verse_col::letters, row, QString::number(nb_harf(text)));
-    t.setCell(verse_col::repeats, row, repeats);
+    write_verse_text_row(session, row, i, position, session.verseText(i), repeats);
 }
 
 void write_surah_row(Session& session, int row, int k, bool paddedNumber, const QString& repeats) {

@@ -237,6 +237,7 @@ QWidget* MainWindow::buildSearchBar() {
     search_ = new QLineEdit(kSearchPlaceholder, bar);
     search_->setFont(arabic_font(22));
     search_->setMinimumHeight(44);
+    search_->setAlignment(Qt::AlignCenter);
     search_->setToolTip(QStringLiteral("أدخل الحرف أو الكلمة أو العبارة التي تريد البحث عنها"));
     // Its context menu is empty: no edit menu either.
     search_->setContextMenuPolicy(Qt::PreventContextMenu);
