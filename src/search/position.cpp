@@ -107,6 +107,25 @@ QString letter_summary(const QString& typed, int n, const QString& letter, doubl
            percentage_text(percent);
 }
 
+// The number typed, when it is a whole number from 1 to `limit`. Otherwise
+// empty, with the message that says why in `message` (none for an empty
+// answer, which ends the lookup silently).
+std::optional<int> read_number(const QString& typed, long long limit, const QString& outOfRange,
+                               QString& message) {
+    if (typed.isEmpty())
+        return std::nullopt;
+    const std::optional<int> n = to_int(typed);
+    if (!n) {
+        message = kBadNumber;
+        return std::nullopt;
+    }
+    if (*n <= 0 || *n > limit) {
+        message = outOfRange;
+        return std::nullopt;
+    }
+    return n;
+}
+
 double percent_of(long long part, long long whole) {
     return whole > 0 ? double(part) * 100.0 / double(whole) : 0.0;
 }
@@ -136,14 +155,11 @@ QString percentage_text(double percent) {
 }
 
 QString N22Click(Session& session, const QString& typed) {
-    if (typed.isEmpty())
-        return {};
     const QString T = scan_text(session);
-    const std::optional<int> n = to_int(typed);
+    QString message;
+    const std::optional<int> n = read_number(typed, nb_kalimat(T), kNoSuchWord, message);
     if (!n)
-        return kBadNumber;
-    if (*n <= 0 || *n > nb_kalimat(T))
-        return kNoSuchWord;
+        return message;
     session.search.n = 0;
     const std::optional<Found> f = find_word(T, *n);
     if (!f)
@@ -155,14 +171,14 @@ QString N22Click(Session& session, const QString& typed) {
 }
 
 QString N28Click(Session& session, const QString& typed) {
-    if (typed.isEmpty() || !session.ayat)
+    if (!session.ayat)
         return {};
-    const std::optional<int> n = to_int(typed);
-    if (!n)
-        return kBadNumber;
     const Grid& t = session.table;
-    if (*n <= 0 || *n > column_sum(t, verse_col::words))
-        return kNoSuchWord;
+    QString message;
+    const std::optional<int> n =
+        read_number(typed, column_sum(t, verse_col::words), kNoSuchWord, message);
+    if (!n)
+        return message;
     session.search.n = 0;
     const auto [row, wordsBefore] = row_reaching(t, verse_col::words, *n);
     // The letters of the rows above the one the word stands in.
@@ -184,15 +200,12 @@ QString N28Click(Session& session, const QString& typed) {
 QString N29Click(Session& session, const QString& typed) {
     if (session.display.text.isEmpty())
         return QStringLiteral("لايوجد نص لتبحث فيه");
-    if (typed.isEmpty())
-        return {};
     const QString T = scan_text(session);
-    const std::optional<int> n = to_int(typed);
-    if (!n)
-        return kBadNumber;
     const int letters = nb_harf(T);
-    if (*n <= 0 || *n > letters)
-        return kNoSuchLetter;
+    QString message;
+    const std::optional<int> n = read_number(typed, letters, kNoSuchLetter, message);
+    if (!n)
+        return message;
     const std::optional<Found> f = find_letter(T, *n);
     if (!f)
         return kNoSuchLetter;
@@ -202,15 +215,14 @@ QString N29Click(Session& session, const QString& typed) {
 }
 
 QString N30Click(Session& session, const QString& typed) {
-    if (typed.isEmpty() || !session.ayat)
+    if (!session.ayat)
         return {};
-    const std::optional<int> n = to_int(typed);
-    if (!n)
-        return kBadNumber;
     const Grid& t = session.table;
     const long long letters = column_sum(t, verse_col::letters);
-    if (*n <= 0 || *n > letters)
-        return kNoSuchLetter;
+    QString message;
+    const std::optional<int> n = read_number(typed, letters, kNoSuchLetter, message);
+    if (!n)
+        return message;
     const auto [row, lettersBefore] = row_reaching(t, verse_col::letters, *n);
     change_row(session, row);
     const QString T = scan_text(session);
