@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,6 +66,12 @@ const ButtonText kButtons[5] = {
     {u"", u"عرض كل آيات وسور القرآن الكريم بدمج واو العطف أو فصلها حسب ما هو مكتوب على هذا "
           u"الزر"},
 };
+
+// The focus came from another control of the window, not back from another
+// window, a dialog or a menu that had it for a while.
+bool focus_moved_within(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
 
 QString button_name(int number) {
     return QStringLiteral("BitBtn") + QString::number(number);
@@ -395,7 +402,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
-    } else if (event->type() == QEvent::FocusIn && watched == search_) {
+    } else if (event->type() == QEvent::FocusIn && watched == search_ &&
+               focus_moved_within(static_cast<QFocusEvent*>(event)->reason())) {
         // A word selected in the display box becomes the text to search.
         const QString text = search_box_entered(s_, search_->text());
         if (text != search_->text())
