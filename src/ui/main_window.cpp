@@ -260,7 +260,6 @@ QWidget* MainWindow::buildSearchBar() {
     buttons_[0]->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(buttons_[0], &QPushButton::clicked, this,
             [this] { report(BitBtn1Click(s_, search_->text())); });
-    search_->installEventFilter(this);
     connect(buttons_[1], &QPushButton::clicked, this, [this] {
         BitBtn2Click(s_);
         refresh();
