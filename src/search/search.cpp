@@ -8,8 +8,6 @@
 #include "table/results.h"
 #include "table/tables.h"
 
-#include <algorithm>
-#include <limits>
 
 namespace tallyra {
 
@@ -17,9 +15,10 @@ namespace {
 
 const QString kNoTerm = QStringLiteral("أكتب نصا للبحث عنه");
 
-// Takes the term as the current one; false, with the message to show, when
-// there is none. The term and its length stay set either way, so that later
-// row displays mark nothing after a failed check.
+// Takes the term as the current one and ends the phrase list's marking;
+// false, with the message to show, when there is none. The term and its
+// length stay set either way, so that later row displays mark nothing after
+// a failed check.
 bool take_term(Session& session, const QString& term, QString& message) {
     session.search.s = term;
     session.search.j = int(term.size());
@@ -28,14 +27,8 @@ bool take_term(Session& session, const QString& term, QString& message) {
         session.focus = Focus::SearchBox;
         return false;
     }
+    session.search.n = 0;
     return true;
-}
-
-QString verse_summary(long long q, const Totals& totals) {
-    return QStringLiteral("عدد النتائج ") + QString::number(q) + QStringLiteral("    عدد الآيات ") +
-           QString::number(totals.rows) + QStringLiteral("    مجموع الكلمات ") +
-           QString::number(totals.words) + QStringLiteral("    مجموع الحروف ") +
-           QString::number(totals.letters);
 }
 
 QString surah_summary(long long q, int p) {
@@ -58,21 +51,13 @@ std::vector<VerseHit> verse_hits(const Session& session, const std::vector<Sourc
 
 // Lists the verse hits, or the no-result state, and ends the search.
 void finish_verse_search(Session& session, const std::vector<VerseHit>& hits) {
-    long long q = 0;
-    for (const VerseHit& h : hits)
-        q += h.repeats;
-    Grid& t = session.table;
-    if (q > 0) {
-        const Totals totals = write_verse_hits(session, hits);
-        show_text(session, t.cell(verse_col::text, 1), 3, false);
-        t.setCurrentRow(1);
+    const Totals totals = list_verse_hits(session, hits);
+    if (!hits.empty()) {
         add_repeats_item(session);
-        t.setColumnWidth(verse_col::repeats, 80);
-        session.ze = verse_summary(q, totals);
-    } else {
-        nigatif(session, 0);
+        session.table.setColumnWidth(verse_col::repeats, 80);
+        session.ze = occurrence_summary(totals);
     }
-    bit(session, int(std::min<long long>(q, std::numeric_limits<int>::max())));
+    bit(session, as_count(totals.repeats));
     session.focus = Focus::Table;
 }
 
@@ -115,7 +100,6 @@ QString bahte(Session& session, const QString& term, const QString& boxText) {
     QString message;
     if (!take_term(session, term, message))
         return message;
-    session.search.n = 0;
     Grid& t = session.table;
     t.setRowCount(2);
     select_ordering_item(session, 0);
@@ -155,7 +139,6 @@ QString bahte_2(Session& session, const QString& term, const QString& boxText) {
     QString message;
     if (!take_term(session, term, message))
         return message;
-    session.search.n = 0;
     add_repeats_item(session);
     Grid& t = session.table;
 
@@ -210,7 +193,6 @@ QString bahte_3(Session& session, const QString& term) {
     QString message;
     if (!take_term(session, term, message))
         return message;
-    session.search.n = 0;
     add_repeats_item(session);
     Grid& t = session.table;
     t.setColumnWidth(verse_col::repeats, 80);
@@ -232,8 +214,9 @@ QString bahte_3(Session& session, const QString& term) {
     }
     show_text(session, t.cell(verse_col::text, 1), 3, false);
     t.setCurrentRow(1);
-    session.ze = verse_summary(q, totals);
-    bit(session, int(std::min<long long>(q, std::numeric_limits<int>::max())));
+    totals.repeats = q;
+    session.ze = occurrence_summary(totals);
+    bit(session, as_count(q));
     session.focus = Focus::Table;
     return {};
 }

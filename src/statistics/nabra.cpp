@@ -10,9 +10,6 @@
 #include "table/results.h"
 #include "table/tables.h"
 
-#include <algorithm>
-#include <limits>
-
 namespace tallyra {
 
 namespace {
@@ -50,29 +47,19 @@ int nabra_count(QStringView text) {
 void N46Click(Session& session) {
     mark_the_marks(session);
     std::vector<VerseHit> hits;
-    long long total = 0;
     for (const SourceVerse& sv : source_verses(session, table_only(session))) {
         const int r = nabra_count(sv.text);
-        if (r > 0) {
+        if (r > 0)
             hits.push_back({sv.v, sv.text, r});
-            total += r;
-        }
     }
-    Grid& t = session.table;
-    if (total > 0) {
-        const Totals totals = write_verse_hits(session, hits);
-        show_text_multi(session, t.cell(verse_col::text, 1), 3);
-        t.setCurrentRow(1);
+    // Shown with the six marks marked, as the phrase list is.
+    const Totals totals = list_verse_hits(session, hits);
+    if (!hits.empty()) {
         add_repeats_item(session);
-        t.setColumnWidth(verse_col::repeats, 70);
-        session.ze = QStringLiteral("عدد النتائج ") + QString::number(total) +
-                     QStringLiteral("    عدد الآيات ") + QString::number(totals.rows) +
-                     QStringLiteral("    مجموع الكلمات ") + QString::number(totals.words) +
-                     QStringLiteral("    مجموع الحروف ") + QString::number(totals.letters);
-    } else {
-        nigatif(session, 0);
+        session.table.setColumnWidth(verse_col::repeats, 70);
+        session.ze = occurrence_summary(totals);
     }
-    bit(session, int(std::min<long long>(total, std::numeric_limits<int>::max())));
+    bit(session, as_count(totals.repeats));
     session.focus = Focus::Table;
 }
 

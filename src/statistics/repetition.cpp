@@ -1,6 +1,5 @@
 #include "statistics/repetition.h"
 
-#include "display/display.h"
 #include "search/search.h"
 #include "table/frame.h"
 #include "table/ordering.h"
@@ -52,15 +51,9 @@ std::vector<TextEntry> group_texts(Session& session, std::vector<VerseHit>* repe
 // sums of the rows.
 Totals finish(Session& session, const std::vector<VerseHit>& hits,
               const QString& suffix = QString()) {
-    Totals totals;
-    if (!hits.empty()) {
-        totals = write_verse_hits(session, hits);
+    const Totals totals = list_verse_hits(session, hits);
+    if (!hits.empty())
         session.ze = verse_totals_summary(totals) + suffix;
-        show_text(session, session.table.cell(verse_col::text, 1), 3, false);
-        session.table.setCurrentRow(1);
-    } else {
-        nigatif(session, 0);
-    }
     bit(session, int(hits.size()));
     return totals;
 }

@@ -1,6 +1,5 @@
 #include "statistics/verse_statistics.h"
 
-#include "display/display.h"
 #include "measures/measures.h"
 #include "search/search.h"
 #include "table/frame.h"
@@ -38,22 +37,13 @@ QString phrase_summary(const Totals& t) {
 // command counts occurrences, shown in column 7; `two`: both terms of a
 // two-term command are marked.
 void finish(Session& session, const std::vector<VerseHit>& hits, bool phrases, bool two) {
+    const Totals totals = list_verse_hits(session, hits, two);
     if (!hits.empty()) {
-        const Totals totals = write_verse_hits(session, hits);
         session.ze = phrases ? phrase_summary(totals) : verse_totals_summary(totals);
-        Grid& t = session.table;
         if (phrases) {
             add_repeats_item(session);
-            t.setColumnWidth(verse_col::repeats, 80);
+            session.table.setColumnWidth(verse_col::repeats, 80);
         }
-        const QString& first = t.cell(verse_col::text, 1);
-        if (two)
-            show_text_single(session, first, 3, true);
-        else
-            show_text(session, first, 3, false);
-        t.setCurrentRow(1);
-    } else {
-        nigatif(session, 0);
     }
     bit(session, int(hits.size()));
     session.focus = Focus::Table;

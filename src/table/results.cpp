@@ -1,8 +1,13 @@
 #include "table/results.h"
 
 #include "corpus/surahs.h"
+#include "display/display.h"
 #include "measures/measures.h"
+#include "table/frame.h"
 #include "table/tables.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace tallyra {
 
@@ -70,6 +75,32 @@ Totals write_verse_hits(Session& session, const std::vector<VerseHit>& hits) {
         totals.repeats += h.repeats;
     }
     return totals;
+}
+
+Totals list_verse_hits(Session& session, const std::vector<VerseHit>& hits, bool two) {
+    if (hits.empty()) {
+        nigatif(session, 0);
+        return {};
+    }
+    const Totals totals = write_verse_hits(session, hits);
+    const QString& first = session.table.cell(verse_col::text, 1);
+    if (two)
+        show_text_single(session, first, 3, true);
+    else
+        show_text(session, first, 3, false);
+    session.table.setCurrentRow(1);
+    return totals;
+}
+
+QString occurrence_summary(const Totals& totals) {
+    return QStringLiteral("عدد النتائج ") + QString::number(totals.repeats) +
+           QStringLiteral("    عدد الآيات ") + QString::number(totals.rows) +
+           QStringLiteral("    مجموع الكلمات ") + QString::number(totals.words) +
+           QStringLiteral("    مجموع الحروف ") + QString::number(totals.letters);
+}
+
+int as_count(long long n) {
+    return int(std::min<long long>(n, std::numeric_limits<int>::max()));
 }
 
 QString verse_totals_summary(const Totals& totals) {

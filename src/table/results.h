@@ -51,8 +51,21 @@ void write_verse_text_row(Session& session, int row, int v, int position, const 
 // keeps at least one (empty) data row. Returns the sums of the rows.
 Totals write_verse_hits(Session& session, const std::vector<VerseHit>& hits);
 
+// Writes the hits over the table (write_verse_hits), shows the first in the
+// display box (marking both terms of a two-term command when `two` is set)
+// and makes it current; with no hits, the no-result state. Returns the sums
+// of the rows written.
+Totals list_verse_hits(Session& session, const std::vector<VerseHit>& hits, bool two = false);
+
 // "عدد الآيات N    مجموع الكلمات W    مجموع الحروف L" of the rows written.
 QString verse_totals_summary(const Totals& totals);
+
+// "عدد النتائج R    عدد الآيات N    مجموع الكلمات W    مجموع الحروف L", R
+// being the sum of the counts.
+QString occurrence_summary(const Totals& totals);
+
+// A count for the end-of-command refresh, which takes 32 bits.
+int as_count(long long n);
 
 // The ordering selector's sixth item, " التكرار", is added when the selector
 // holds its five items, and removed when it holds six; a removed item that
