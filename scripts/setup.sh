@@ -1,12 +1,13 @@
-# Shared by scripts/run and scripts/test: installs the Debian packages the
-# build needs when they are missing, then configures and builds the project
-# into build/.
+# Shared by scripts/run and scripts/test: installs the Debian packages a build
+# needs when they are missing, then configures and builds the project.
 set -euo pipefail
 
 TOP="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="$TOP/build"
 
-PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libbenchmark-dev fonts-noto-core)
+# What the program needs to build and run.
+PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-noto-core)
+# What the tests and the timings need besides.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format)
 
 ensure_packages() {
     local missing=()
@@ -23,8 +24,10 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# build_project DIR [CMAKE OPTION ...]
 build_project() {
-    ensure_packages "${PACKAGES[@]}"
-    cmake -S "$TOP" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$BUILD" -j2
+    local dir="$1"
+    shift
+    cmake -S "$TOP" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j2
 }

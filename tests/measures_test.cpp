@@ -242,24 +242,36 @@ TEST(Measures, TotalOnAnyText) {
     QString surrogates;
     surrogates += QChar(0xD800);
     surrogates += QChar(0xDFFF);
-    const QString texts[] = {
-        QString(),
-        q(u" "),
-        q(u"\r"),
-        q(u"\n"),
-        q(u"\r\n\r\n"),
-        q(u"\t\tب\t"),
-        q(u"\u064E\u0651"),
-        q(u"ـــ"),
-        surrogates,
-        q(u"ب") + surrogates + q(u"ب"),
-        q(u"\U0001D400\U0001D401"), // letters outside the 16-bit range
-        q(u"٠١٢٣٤٥٦٧٨٩"),
-        q(u"abc DEF ghi"),
-        q(u"中文 字"),
-        QString(100000, u'ب') + QString(100000, u' ') + QString(100000, u'\r'),
+    // Each text with its digits' value (empty: they do not convert), whether
+    // it is all digits, and its abjad and natural sums (ب is 2 and 9).
+    struct Case {
+        QString text;
+        std::optional<int> digits;
+        bool onlyDigits;
+        int abjad;
+        int natural;
     };
-    for (const QString& t : texts) {
+    const Case cases[] = {
+        {QString(), 0, false, 0, 0},
+        {q(u" "), 0, false, 0, 0},
+        {q(u"\r"), 0, false, 0, 0},
+        {q(u"\n"), 0, false, 0, 0},
+        {q(u"\r\n\r\n"), 0, false, 0, 0},
+        {q(u"\t\tب\t"), 0, false, 2, 9},
+        {q(u"\u064E\u0651"), 0, false, 0, 0},
+        {q(u"ـــ"), 0, false, 0, 0},
+        {surrogates, 0, false, 0, 0},
+        {q(u"ب") + surrogates + q(u"ب"), 0, false, 4, 18},
+        {q(u"\U0001D400\U0001D401"), 0, false, 0, 0}, // letters outside the 16-bit range
+        {q(u"٠١٢٣٤٥٦٧٨٩"), std::nullopt, true, 0, 0},
+        {q(u"abc DEF ghi"), 0, false, 0, 0},
+        {q(u"中文 字"), 0, false, 0, 0},
+        {QString(100000, u'ب') + QString(100000, u' ') + QString(100000, u'\r'), 0, false, 200000,
+         900000},
+    };
+    for (const Case& c : cases) {
+        const QString& t = c.text;
+        SCOPED_TRACE(t.left(20).toStdString());
         const int letters = nb_harf(t);
         const int words = nb_kalimat(t);
         EXPECT_LE(letters, t.size());
@@ -268,9 +280,11 @@ TEST(Measures, TotalOnAnyText) {
         EXPECT_EQ(khalam(t).size(), letters);
         EXPECT_EQ(invers(invers(t)), t);
         EXPECT_EQ(ikmal_jomla(t, 3).size(), std::max<qsizetype>(t.size(), 3));
-        (void)numberall(t);
-        (void)number_only(t);
-        (void)jomal(t);
-        (void)tabi3i(t);
+        EXPECT_EQ(numberall(t), c.digits);
+        EXPECT_EQ(number_only(t), c.onlyDigits);
+        EXPECT_EQ(abjad_value(t), c.abjad);
+        EXPECT_EQ(natural_value(t), c.natural);
+        EXPECT_TRUE(jomal(t).endsWith(QString::number(c.abjad) + q(u" = ") + analys(c.abjad)));
+        EXPECT_TRUE(tabi3i(t).endsWith(QString::number(c.natural) + q(u" = ") + analys(c.natural)));
     }
 }

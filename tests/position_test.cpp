@@ -2,10 +2,10 @@
 // table: what is selected and marked, the summary line, and the refusals.
 #include "measures/measures.h"
 #include "search/position.h"
+#include "shell/dispatch.h"
 #include "table/frame.h"
 #include "table/ordering.h"
 #include "table/session.h"
-#include "table/shell.h"
 #include "table/tables.h"
 
 #include "test_support.h"
@@ -115,10 +115,12 @@ TEST_F(Position, LetterLookupInAnEmptyDisplayBox) {
     EXPECT_EQ(N29Click(s, q(u"1")), q(u"لايوجد نص لتبحث فيه"));
     EXPECT_EQ(N29Click(s, QString()), q(u"لايوجد نص لتبحث فيه"));
     // So it asks for no number there.
-    EXPECT_TRUE(command_inputs(s, QStringLiteral("N29")).dialogs.empty());
-    BitBtn3Click(s);
-    ASSERT_EQ(command_inputs(s, QStringLiteral("N29")).dialogs.size(), 1u);
-    EXPECT_EQ(command_inputs(s, QStringLiteral("N29")).dialogs[0].caption,
+    Program p;
+    p.main.display.replace(QString());
+    EXPECT_TRUE(dialogs_asked(p, WindowId::Main, QStringLiteral("N29")).empty());
+    BitBtn3Click(p.main);
+    ASSERT_EQ(dialogs_asked(p, WindowId::Main, QStringLiteral("N29")).size(), 1u);
+    EXPECT_EQ(dialogs_asked(p, WindowId::Main, QStringLiteral("N29"))[0].caption,
               q(u" البحث عن الحرف ذو الرقم "));
 }
 

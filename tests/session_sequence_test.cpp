@@ -2,10 +2,10 @@
 // step for a consistent state: no step may leave the table, the display box or
 // the selector in a state the window cannot show.
 #include "display/display.h"
+#include "shell/dispatch.h"
 #include "table/frame.h"
 #include "table/goto_verse.h"
 #include "table/ordering.h"
-#include "table/shell.h"
 #include "table/tables.h"
 
 #include "test_support.h"
@@ -50,7 +50,9 @@ void expect_consistent(const Session& s, int step) {
 } // namespace
 
 TEST(SessionSequence, AnyRunOfUserActionsKeepsTheWindowConsistent) {
-    Session s;
+    Program p;
+    Session& s = p.main;
+    constexpr WindowId M = WindowId::Main;
     std::mt19937 random(20261211);
     const auto pick = [&](int n) { return int(random() % unsigned(n)); };
     const int keys[] = {Qt::Key_F2,     Qt::Key_F3,   Qt::Key_F4,    Qt::Key_F5,
@@ -78,8 +80,21 @@ TEST(SessionSequence, AnyRunOfUserActionsKeepsTheWindowConsistent) {
     for (int step = 0; step < 600; ++step) {
         switch (pick(9)) {
         case 0: {
-            const KeyResult r = key_command(s, keys[pick(8)], Qt::NoModifier, {});
-            run_key_command(s, r.command, input());
+            const int key = keys[pick(8)];
+            const QString text = key == Qt::Key_Plus       ? QStringLiteral("+")
+                                 : key == Qt::Key_Minus    ? QStringLiteral("-")
+                                 : key == Qt::Key_Asterisk ? QStringLiteral("*")
+                                                           : QString();
+            const KeyResult r = key_command(p, M, key, Qt::NoModifier, text);
+            if (r.consumed)
+                run_command(p, M, r.item, {input()});
+            // The go-to key opens its dialog: choose in it and close it.
+            if (p.isShown(WindowId::GoTo)) {
+                run_command(p, WindowId::GoTo, QStringLiteral("ListBox1"),
+                            {QString::number(pick(116) - 1)});
+                run_command(p, WindowId::GoTo, QStringLiteral("Button1"));
+                p.hide(WindowId::GoTo);
+            }
             break;
         }
         case 1:
@@ -102,18 +117,18 @@ TEST(SessionSequence, AnyRunOfUserActionsKeepsTheWindowConsistent) {
         case 6: {
             // Through the item's shortcut, as a user reaches it.
             const QString item = QString::fromLatin1(items[pick(kItems)]);
-            if (shortcut_allowed(s, item))
-                choose_item(s, item, {input(), input()});
+            if (command_allowed(p, M, item))
+                run_command(p, M, item, {input(), input()});
             break;
         }
         case 7:
-            open_menu(s, QString::fromLatin1(menus[pick(6)]));
+            open_menu(p, M, QString::fromLatin1(menus[pick(6)]));
             break;
         default:
             if (s.enabled(QStringLiteral("BitBtn4"))) {
-                goto_choose_surah(s, pick(116) - 1);
-                goto_choose_verse(s, pick(300));
-                goto_ok(s);
+                goto_choose_surah(p.goTo, pick(116) - 1);
+                goto_choose_verse(p.goTo, pick(300));
+                goto_ok(p.goTo, s);
             }
             break;
         }

@@ -1,8 +1,8 @@
 // The frame of the main window: the procedures around every command, the
 // menu rules, the shortcut gate and the window's own keys.
 #include "display/display.h"
+#include "shell/dispatch.h"
 #include "table/frame.h"
-#include "table/shell.h"
 #include "table/tables.h"
 
 #include "test_support.h"
@@ -16,6 +16,8 @@ using namespace tallyra;
 
 namespace {
 
+constexpr WindowId M = WindowId::Main;
+
 // Keeps only the first `rows` data rows of the verse table, as a search that
 // found them would, and ends the command.
 void keep_rows(Session& s, int rows) {
@@ -28,32 +30,64 @@ void keep_rows(Session& s, int rows) {
 
 TEST(Shell, MenusHoldEveryItemOnce) {
     QStringList names;
-    const std::function<void(const std::vector<MenuEntry>&)> collect = [&](const auto& entries) {
-        for (const MenuEntry& e : entries) {
-            if (e.kind == MenuKind::Separator)
-                continue;
-            names << e.name;
-            collect(e.children);
+    const std::function<void(const QString&)> collect = [&](const QString& menu) {
+        for (const Command* c : menu_rows(M, menu)) {
+            names << c->item;
+            if (c->kind == ItemKind::Menu)
+                collect(c->item);
         }
     };
-    collect(main_menu());
-    for (const char* popup : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"})
-        collect(popup_menu(N(popup)));
+    for (const char* root :
+         {"MainMenu", "PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4", "PopupMenu5"})
+        collect(N(root));
     EXPECT_EQ(names.size(), QSet<QString>(names.begin(), names.end()).size());
     EXPECT_EQ(names.size(), 9 + 8 + 4 + 12 + 15 + 14 + 21 + 6 + 3 + 6);
-    EXPECT_TRUE(popup_menu(N("PopupMenu5")).empty());
+    EXPECT_TRUE(menu_rows(M, N("PopupMenu5")).empty());
     // Captions keep their spaces; submenu items know the menus above them.
-    EXPECT_EQ(find_menu_entry(N("N6"))->caption, q(u"إحصاء حروف الجدول       "));
-    EXPECT_EQ(find_menu_entry(N("N20"))->caption, q(u"إحصاء السور      "));
-    EXPECT_EQ(find_menu_entry(N("N45"))->shortcut, N("Alt+F12"));
-    EXPECT_EQ(menus_above(N("N1")), QStringList{N("N8")});
-    EXPECT_EQ(menus_above(N("N74")), QStringList{N("N58")});
-    EXPECT_TRUE(menus_above(N("N6")).isEmpty());
+    EXPECT_EQ(find_command(M, N("N6"))->caption, q(u"إحصاء حروف الجدول       "));
+    EXPECT_EQ(find_command(M, N("N20"))->caption, q(u"إحصاء السور      "));
+    EXPECT_EQ(find_command(M, N("N45"))->key, N("Alt+F12"));
+    EXPECT_EQ(menus_above(M, N("N1")), (QStringList{N("MainMenu"), N("N8")}));
+    EXPECT_EQ(menus_above(M, N("N74")), (QStringList{N("PopupMenu1"), N("N58")}));
+    EXPECT_EQ(menus_above(M, N("N6")), QStringList{N("MainMenu")});
+    // The separators stand where the menus lay them out.
+    QStringList separated;
+    for (const Command* c : menu_rows(M, N("N8")))
+        if (c->separatorBefore)
+            separated << c->item;
+    EXPECT_EQ(separated, (QStringList{N("N5"), N("N48")}));
+}
+
+TEST(Shell, RegistryRowsAreWhole) {
+    QSet<QString> verbs;
+    for (const Command& c : registry()) {
+        SCOPED_TRACE(c.item.toStdString());
+        // Every item stands in a menu of its own window, or in none.
+        if (!c.menu.isEmpty()) {
+            const Command* menu = find_command(c.window, c.menu);
+            ASSERT_NE(menu, nullptr);
+            EXPECT_EQ(menu->kind, ItemKind::Menu);
+        }
+        if (!c.verb.isEmpty()) {
+            EXPECT_FALSE(verbs.contains(c.verb)) << c.verb.toStdString();
+            verbs.insert(c.verb);
+            EXPECT_FALSE(c.help.isEmpty());
+            // A verb runs something: a command, or the tick of a check item.
+            EXPECT_TRUE(c.run || c.kind == ItemKind::Check);
+        }
+        // The rows of another window are reached through their own window.
+        if (!c.via.isEmpty())
+            EXPECT_NE(find_command(M, c.via), nullptr);
+        EXPECT_EQ(c.opened != nullptr && c.kind != ItemKind::Menu, false);
+    }
+    EXPECT_EQ(find_verb(N("begins")), find_command(M, N("N1")));
+    EXPECT_EQ(find_verb(N("nothing")), nullptr);
 }
 
 TEST(Shell, TableMenuFollowsTheRowsShown) {
-    Session s;
-    open_menu(s, N("PopupMenu1"));
+    Program p;
+    Session& s = p.main;
+    open_menu(p, M, N("PopupMenu1"));
     // The full verse table: nothing to complement or save.
     EXPECT_FALSE(s.visible(N("N79")));
     EXPECT_FALSE(s.visible(N("N93")));
@@ -66,7 +100,7 @@ TEST(Shell, TableMenuFollowsTheRowsShown) {
     EXPECT_FALSE(s.visible(N("N57")));
 
     keep_rows(s, 10);
-    open_menu(s, N("PopupMenu1"));
+    open_menu(p, M, N("PopupMenu1"));
     EXPECT_TRUE(s.visible(N("N79")));
     EXPECT_TRUE(s.visible(N("N93")));
     EXPECT_TRUE(s.enabled(N("RadioGroup1")));
@@ -74,38 +108,39 @@ TEST(Shell, TableMenuFollowsTheRowsShown) {
     // One data row: no ordering, no filters, nothing to reverse.
     keep_rows(s, 1);
     EXPECT_FALSE(s.enabled(N("RadioGroup1")));
-    open_menu(s, N("PopupMenu1"));
+    open_menu(p, M, N("PopupMenu1"));
     for (const char* hidden : {"N58", "N59", "N66", "N73", "N84", "N91", "N97"})
         EXPECT_FALSE(s.visible(N(hidden))) << hidden;
     EXPECT_TRUE(s.visible(N("N96")));
 
     // The surah table deletes surahs, not verses, and goes to no verse.
     BitBtn2Click(s);
-    open_menu(s, N("PopupMenu1"));
+    open_menu(p, M, N("PopupMenu1"));
     EXPECT_TRUE(s.visible(N("N98")));
     EXPECT_FALSE(s.visible(N("N97")));
     EXPECT_FALSE(s.visible(N("N96")));
     EXPECT_TRUE(s.visible(N("N57")));
     EXPECT_FALSE(s.visible(N("N55")));
-    EXPECT_EQ(key_command(s, Qt::Key_F5, Qt::NoModifier, {}).command, KeyCommand::None);
+    EXPECT_FALSE(key_command(p, M, Qt::Key_F5, Qt::NoModifier, {}).consumed);
 }
 
 TEST(Shell, StatisticsAndCopyMenusFollowTheDisplayAndTheTable) {
-    Session s;
+    Program p;
+    Session& s = p.main;
     BitBtn3Click(s); // shows row 1 in the display box
-    open_menu(s, N("N8"));
+    open_menu(p, M, N("N8"));
     for (const char* on : {"N51", "N77", "N48", "N49", "N210", "N310"})
         EXPECT_TRUE(s.enabled(N(on))) << on;
-    open_menu(s, N("N7"));
+    open_menu(p, M, N("N7"));
     for (const char* on : {"N13", "N15", "N22", "N28", "N29", "N30", "N78"})
         EXPECT_TRUE(s.enabled(N(on))) << on;
-    open_menu(s, N("N37"));
+    open_menu(p, M, N("N37"));
     EXPECT_TRUE(s.enabled(N("N38")));
 
     // The table-only option and a one-row result close the repetition commands.
     s.setChecked(N("N88"), true);
     keep_rows(s, 1);
-    open_menu(s, N("N8"));
+    open_menu(p, M, N("N8"));
     EXPECT_FALSE(s.enabled(N("N48")));
     EXPECT_TRUE(s.enabled(N("N51")));
 
@@ -119,27 +154,31 @@ TEST(Shell, StatisticsAndCopyMenusFollowTheDisplayAndTheTable) {
     EXPECT_TRUE(s.letters.isEmpty());
     EXPECT_FALSE(s.enabled(N("N8"))); // table-only search with no result
     EXPECT_FALSE(s.enabled(N("BitBtn4")));
-    open_menu(s, N("N7"));
+    open_menu(p, M, N("N7"));
     EXPECT_FALSE(s.enabled(N("N22")));
     EXPECT_TRUE(s.enabled(N("N9")));
-    open_menu(s, N("N37"));
+    open_menu(p, M, N("N37"));
     EXPECT_FALSE(s.enabled(N("N26")));
     EXPECT_TRUE(s.enabled(N("N33")));
-    open_menu(s, N("PopupMenu2"));
+    open_menu(p, M, N("PopupMenu2"));
     EXPECT_FALSE(s.visible(N("N80")));
 
     // The surah table keeps the verse-only commands closed.
     BitBtn2Click(s);
-    open_menu(s, N("N7"));
+    open_menu(p, M, N("N7"));
     EXPECT_TRUE(s.enabled(N("N22")));
     EXPECT_FALSE(s.enabled(N("N28")));
-    open_menu(s, N("N37"));
+    open_menu(p, M, N("N37"));
     EXPECT_FALSE(s.enabled(N("N38")));
     EXPECT_TRUE(s.enabled(N("N36")));
 }
 
 TEST(Shell, ShortcutsRunTheOpeningRulesOfTheMenusAbove) {
-    Session s;
+    Program p;
+    Session& s = p.main;
+    const auto shortcut_allowed = [&](Session&, const QString& item) {
+        return command_allowed(p, M, item);
+    };
     EXPECT_TRUE(shortcut_allowed(s, N("N1")));
     EXPECT_TRUE(shortcut_allowed(s, N("N6")));
     EXPECT_FALSE(shortcut_allowed(s, N("N24"))); // the surah menu is closed here
@@ -156,42 +195,55 @@ TEST(Shell, ShortcutsRunTheOpeningRulesOfTheMenusAbove) {
 }
 
 TEST(Shell, WindowKeys) {
-    Session s;
+    Program p;
+    Session& s = p.main;
     struct Case {
         int key;
         Qt::KeyboardModifiers mods;
         QString text;
-        KeyCommand command;
+        const char* item; // empty: none
         bool consumed;
     };
     const Case cases[] = {
-        {Qt::Key_F2, Qt::NoModifier, {}, KeyCommand::SwitchVariant, true},
-        {Qt::Key_F2, Qt::ControlModifier, {}, KeyCommand::None, false}, // Ctrl+F2 is a menu key
-        {Qt::Key_F3, Qt::NoModifier, {}, KeyCommand::None, false},      // the verse table is shown
-        {Qt::Key_F4, Qt::NoModifier, {}, KeyCommand::SurahTable, true},
-        {Qt::Key_F5, Qt::NoModifier, {}, KeyCommand::GoToVerse, true},
-        {Qt::Key_Return, Qt::NoModifier, N("\r"), KeyCommand::Search, true},
-        {Qt::Key_Enter, Qt::KeypadModifier, N("\r"), KeyCommand::Search, true},
-        {Qt::Key_Return, Qt::ControlModifier, {}, KeyCommand::SearchTable, true},
-        {Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier, {}, KeyCommand::None, false},
-        {Qt::Key_Return, Qt::AltModifier, {}, KeyCommand::None, false},
-        {Qt::Key_Plus, Qt::ShiftModifier, N("+"), KeyCommand::FocusSearch, true},
-        {Qt::Key_Plus, Qt::KeypadModifier, N("+"), KeyCommand::FocusSearch, true},
-        {Qt::Key_Minus, Qt::NoModifier, N("-"), KeyCommand::FocusTable, true},
-        {Qt::Key_Asterisk, Qt::ShiftModifier, N("*"), KeyCommand::FocusDisplay, true},
-        {Qt::Key_A, Qt::NoModifier, N("a"), KeyCommand::None, false},
-        {Qt::Key_Plus, Qt::ControlModifier, N("+"), KeyCommand::None, false},
+        {Qt::Key_F2, Qt::NoModifier, {}, "BitBtn5", true},
+        {Qt::Key_F2, Qt::ControlModifier, {}, "", false}, // Ctrl+F2 is a menu key
+        {Qt::Key_F3, Qt::NoModifier, {}, "", false},      // the verse table is shown
+        {Qt::Key_F4, Qt::NoModifier, {}, "BitBtn2", true},
+        {Qt::Key_F5, Qt::NoModifier, {}, "BitBtn4", true},
+        {Qt::Key_Return, Qt::NoModifier, N("\r"), "BitBtn1", true},
+        {Qt::Key_Enter, Qt::KeypadModifier, N("\r"), "BitBtn1", true},
+        {Qt::Key_Return, Qt::ControlModifier, {}, "N86", true},
+        {Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier, {}, "", false},
+        {Qt::Key_Return, Qt::AltModifier, {}, "", false},
+        {Qt::Key_Plus, Qt::ShiftModifier, N("+"), "FocusSearchBox", true},
+        {Qt::Key_Plus, Qt::KeypadModifier, N("+"), "FocusSearchBox", true},
+        {Qt::Key_Minus, Qt::NoModifier, N("-"), "FocusTable", true},
+        {Qt::Key_Asterisk, Qt::ShiftModifier, N("*"), "FocusDisplay", true},
+        {Qt::Key_A, Qt::NoModifier, N("a"), "", false},
+        {Qt::Key_Plus, Qt::ControlModifier, N("+"), "", false},
     };
     for (const Case& c : cases) {
-        const KeyResult r = key_command(s, c.key, c.mods, c.text);
-        EXPECT_EQ(r.command, c.command) << c.key;
+        const KeyResult r = key_command(p, M, c.key, c.mods, c.text);
+        EXPECT_EQ(r.item, N(c.item)) << c.key;
         EXPECT_EQ(r.consumed, c.consumed) << c.key;
     }
-    run_key_command(s, KeyCommand::FocusSearch);
-    EXPECT_EQ(s.focus, Focus::SearchBoxSelected);
-    run_key_command(s, KeyCommand::SurahTable);
+    EXPECT_EQ(run_command(p, M, N("FocusSearchBox")).focus, Focus::SearchBoxSelected);
+    EXPECT_EQ(run_command(p, M, N("BitBtn2")).focus, Focus::Table);
     EXPECT_FALSE(s.ayat);
-    EXPECT_EQ(s.focus, Focus::Table);
+    // F5 opens the go-to dialog, which then takes the input alone.
+    BitBtn3Click(s);
+    const Result go = run_command(p, M, N("BitBtn4"));
+    EXPECT_EQ(go.open, WindowId::GoTo);
+    EXPECT_EQ(p.active(), WindowId::GoTo);
+    EXPECT_FALSE(command_allowed(p, M, N("N1")));
+    EXPECT_TRUE(command_allowed(p, WindowId::GoTo, N("Button1")));
+    run_command(p, WindowId::GoTo, N("ListBox1"), {N("1")});
+    run_command(p, WindowId::GoTo, N("ListBox2"), {N("254")});
+    const Result jumped = run_command(p, WindowId::GoTo, N("Button1"));
+    EXPECT_EQ(jumped.close, WindowId::GoTo);
+    EXPECT_EQ(jumped.focus, Focus::Table);
+    EXPECT_EQ(s.table.currentRow(), 262);
+    EXPECT_EQ(p.active(), M);
 }
 
 TEST(Shell, SummaryLineDoubleClickAndRowChanges) {
@@ -229,31 +281,41 @@ TEST(Shell, SummaryLineDoubleClickAndRowChanges) {
 }
 
 TEST(Shell, CheckItemsAndLetterListCommands) {
-    Session s;
+    Program p;
+    Session& s = p.main;
+    const auto choose = [&](const char* item, const QStringList& in = {}) {
+        return run_command(p, M, N(item), in);
+    };
     BitBtn3Click(s);
-    EXPECT_TRUE(choose_item(s, N("N87")));
+    EXPECT_FALSE(choose("N87").refused);
     EXPECT_FALSE(s.checked(N("N87")));
-    EXPECT_TRUE(choose_item(s, N("N104")));
+    EXPECT_FALSE(choose("N104").refused);
     EXPECT_TRUE(s.checked(N("N104")));
-    // A missing input counts as empty; the window's own edit actions are not
-    // the engine's.
-    EXPECT_EQ(choose_item(s, N("N1")), q(u"أكتب المُراد البحث عنه في مربع البحث"));
-    EXPECT_FALSE(choose_item(s, N("Copy1")));
-    EXPECT_FALSE(choose_item(s, N("nothing")));
+    // A missing input counts as empty.
+    EXPECT_EQ(choose("N1").message, q(u"أكتب المُراد البحث عنه في مربع البحث"));
+    EXPECT_TRUE(choose("nothing").refused);
+    EXPECT_TRUE(choose("N8").refused); // a menu is no command
+    // The display box's edit actions: select all, then copy what is selected.
+    EXPECT_TRUE(choose("Copy1").clipboard.isEmpty());
+    choose("N100");
+    EXPECT_EQ(s.display.selectionLength, s.display.text.size());
+    EXPECT_EQ(s.label, q(u"عدد الكلمات 4    عدد الحروف 19    الكلمة رقم 4 = 2.2    الحرف رقم "
+                         u"19 = 19"));
+    EXPECT_EQ(choose("Copy1").clipboard, q(u"بسم الله الرحمن الرحيم"));
 
     s.p9 = 5;
-    EXPECT_TRUE(choose_item(s, N("N89")));
+    EXPECT_FALSE(choose("N89").refused);
     EXPECT_TRUE(s.checked(N("N89")));
     EXPECT_EQ(s.p9, 0);
-    open_menu(s, N("PopupMenu2"));
+    open_menu(p, M, N("PopupMenu2"));
     EXPECT_FALSE(s.enabled(N("N107")));
     s.p9 = 5;
-    open_menu(s, N("PopupMenu2"));
+    open_menu(p, M, N("PopupMenu2"));
     EXPECT_TRUE(s.enabled(N("N107")));
-    EXPECT_TRUE(choose_item(s, N("N107")));
+    EXPECT_FALSE(choose("N107").refused);
     EXPECT_EQ(s.p9, 0);
     EXPECT_TRUE(s.label.isEmpty());
-    open_menu(s, N("PopupMenu2"));
+    open_menu(p, M, N("PopupMenu2"));
     EXPECT_FALSE(s.enabled(N("N107")));
-    EXPECT_FALSE(choose_item(s, N("N107")));
+    EXPECT_TRUE(choose("N107").refused);
 }

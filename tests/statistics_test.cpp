@@ -2,6 +2,7 @@
 // the table-only source, column 7 and the sixth ordering item, and every
 // refusal.
 #include "search/search.h"
+#include "shell/dispatch.h"
 #include "statistics/nabra.h"
 #include "statistics/repetition.h"
 #include "statistics/surah_statistics.h"
@@ -9,7 +10,6 @@
 #include "table/frame.h"
 #include "table/ordering.h"
 #include "table/session.h"
-#include "table/shell.h"
 #include "table/tables.h"
 
 #include "test_support.h"
@@ -103,7 +103,10 @@ TEST(VerseStatistics, AVerseThatIsThePhraseBeginsAndEndsWithIt) {
 TEST(VerseStatistics, BeginsAndEnds) {
     Session s;
     EXPECT_EQ(N3Click(s, q(u"قل"), q(u"احد")), QString());
-    EXPECT_GE(s.table.dataRowCount(), 1);
+    // One verse, 112:1, with one «قل» and one «احد».
+    ASSERT_EQ(s.table.dataRowCount(), 1);
+    EXPECT_EQ(s.table.cell(verse_col::index, 1), q(u"6222"));
+    EXPECT_EQ(s.table.cell(verse_col::repeats, 1), q(u"2"));
     for (const QString& text : column(s.table, verse_col::text))
         ASSERT_TRUE(text.startsWith(q(u"قل")) && text.endsWith(q(u"احد")));
     EXPECT_TRUE(s.search.na3am);
@@ -159,11 +162,13 @@ TEST(VerseStatistics, RefusedInput) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item);
-        Session s;
+        Program p;
+        Session& s = p.main;
         N1Click(s, q(u"الم"));
         const quint64 revision = s.table.revision();
-        EXPECT_EQ(choose_item(s, N(c.item), {c.box}), c.message);
-        EXPECT_EQ(s.focus, Focus::SearchBoxSelected);
+        const Result r = run_command(p, WindowId::Main, N(c.item), {c.box});
+        EXPECT_EQ(r.message, c.message);
+        EXPECT_EQ(r.focus, Focus::SearchBoxSelected);
         EXPECT_EQ(s.table.revision(), revision);
         EXPECT_EQ(s.orderingItems.size(), 6);
         EXPECT_EQ(s.table.columnWidth(verse_col::repeats), 80);
@@ -177,9 +182,9 @@ TEST(VerseStatistics, RefusedInput) {
         EXPECT_EQ(s.focus, Focus::Unchanged);
         EXPECT_EQ(s.table.revision(), revision);
     }
-    Session s;
-    ASSERT_EQ(command_inputs(s, N("N3")).dialogs.size(), 2u);
-    EXPECT_EQ(command_inputs(s, N("N3")).dialogs[1].prompt,
+    const Program p;
+    ASSERT_EQ(dialogs_asked(p, WindowId::Main, N("N3")).size(), 2u);
+    EXPECT_EQ(dialogs_asked(p, WindowId::Main, N("N3"))[1].prompt,
               q(u"أكتب العبارة التي تبحث عنها في نهاية الآية"));
 }
 
@@ -382,7 +387,7 @@ TEST(SurahStatistics, RefusedInput) {
     EXPECT_EQ(N31Click(s, QString(), q(u"الم")), q(u"أكتب البداية والنهاية للسور"));
     EXPECT_EQ(N31Click(s, q(u"الم"), QString()), q(u"أكتب البداية والنهاية للسور"));
     EXPECT_EQ(s.table.revision(), revision);
-    EXPECT_EQ(command_inputs(s, N("N31")).dialogs[0].prompt,
+    EXPECT_EQ(dialogs_asked(Program(), WindowId::Main, N("N31"))[0].prompt,
               q(u"أكتب العبارة التي تبحث عنها في بداية السورة"));
 }
 

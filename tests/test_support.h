@@ -1,8 +1,9 @@
 // Helpers shared by the engine tests.
 #pragma once
 
-#include "table/grid.h"
+#include "core/grid.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -17,6 +18,12 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
     for (qsizetype i = 0; i < list.size(); ++i)
         *os << (i ? ", " : "") << '"' << list[i].toStdString() << '"';
     *os << '}';
+}
+
+inline void PrintTo(const QSet<QString>& set, std::ostream* os) {
+    QStringList list(set.begin(), set.end());
+    list.sort();
+    PrintTo(list, os);
 }
 
 // A string literal of the test sources as a QString.

@@ -1,245 +1,14 @@
 #include "app/cli.h"
 
-#include "display/display.h"
 #include "measures/measures.h"
-#include "search/search.h"
-#include "table/frame.h"
-#include "table/goto_verse.h"
-#include "table/ordering.h"
-#include "table/session.h"
-#include "table/shell.h"
-#include "table/tables.h"
+#include "shell/dispatch.h"
 
-#include "corpus/surahs.h"
-
-#include <functional>
 #include <optional>
 #include <vector>
 
 namespace tallyra {
 
 namespace {
-
-// A command as the window offers it: the button or menu item that must be
-// enabled for it to run, and what it does with its inputs.
-struct CliCommand {
-    QString name;
-    QStringList inputs; // names of the inputs, in order
-    QString help;
-    QString gate;
-    // Runs the command; a non-empty result is the message it reports, and
-    // the run stops there.
-    std::function<QString(Session&, const QStringList&)> run;
-};
-
-// A whole number from `low` to `high` typed as an input, or empty.
-std::optional<int> number_in(const QString& text, int low, int high) {
-    const std::optional<int> n = to_int(text.trimmed());
-    if (!n || *n < low || *n > high)
-        return std::nullopt;
-    return n;
-}
-
-QString range_message(const QString& what, int low, int high) {
-    return what + QStringLiteral(" must be a whole number from ") + QString::number(low) +
-           QStringLiteral(" to ") + QString::number(high);
-}
-
-QString order(Session& s, const QStringList& in) {
-    const int last = int(s.orderingItems.size()) - 1;
-    const std::optional<int> item = number_in(in[0], 0, last);
-    if (!item)
-        return range_message(QStringLiteral("ITEM"), 0, last);
-    select_ordering_item(s, *item);
-    return {};
-}
-
-QString show(Session& s, const QStringList& in) {
-    const int last = s.table.rowCount() - 1;
-    const std::optional<int> row = number_in(in[0], 1, last);
-    if (!row)
-        return range_message(QStringLiteral("ROW"), 1, last);
-    if (*row == s.table.currentRow())
-        show_row(s, *row);
-    else
-        change_row(s, *row);
-    return {};
-}
-
-QString letters_sorted(Session& s, const QStringList& in) {
-    if (in[0] != QStringLiteral("on") && in[0] != QStringLiteral("off"))
-        return QStringLiteral("letters-sorted takes on or off");
-    s.setChecked(QStringLiteral("N87"), in[0] == QStringLiteral("on"));
-    return {};
-}
-
-QString go_to(Session& s, const QStringList& in) {
-    const std::optional<int> surah = number_in(in[0], 1, kSurahCount);
-    if (!surah)
-        return range_message(QStringLiteral("SURAH"), 1, kSurahCount);
-    const std::optional<int> verse = number_in(in[1], 1, verse_count(*surah));
-    if (!verse)
-        return range_message(QStringLiteral("VERSE"), 1, verse_count(*surah));
-    goto_choose_surah(s, *surah - 1);
-    goto_choose_verse(s, *verse - 1);
-    return goto_ok(s).value_or(QString());
-}
-
-template <void (*Command)(Session&)> QString plain(Session& s, const QStringList&) {
-    Command(s);
-    return {};
-}
-
-// A search-box command: its term is the input.
-template <QString (*Command)(Session&, const QString&)>
-QString boxed(Session& s, const QStringList& in) {
-    return Command(s, in[0]);
-}
-
-// A menu item's command with its inputs as the window gathers them.
-CliCommand item_command(const char* name, QStringList inputs, const char* help, const char* item) {
-    const QString itemName = QString::fromLatin1(item);
-    return {QString::fromLatin1(name), std::move(inputs), QString::fromUtf8(help), itemName,
-            [itemName](Session& s, const QStringList& in) {
-                return choose_item(s, itemName, in).value_or(QString());
-            }};
-}
-
-QString on_off(const QString& input, bool& on) {
-    if (input != QStringLiteral("on") && input != QStringLiteral("off"))
-        return QStringLiteral("takes on or off");
-    on = input == QStringLiteral("on");
-    return {};
-}
-
-QString exact(Session& s, const QStringList& in) {
-    bool on = false;
-    if (QString message = on_off(in[0], on); !message.isEmpty())
-        return QStringLiteral("exact ") + message;
-    s.setChecked(QStringLiteral("N104"), on);
-    return {};
-}
-
-QString table_only_option(Session& s, const QStringList& in) {
-    bool on = false;
-    if (QString message = on_off(in[0], on); !message.isEmpty())
-        return QStringLiteral("table-only ") + message;
-    if (s.checked(QStringLiteral("N88")) != on)
-        N88Click(s);
-    return {};
-}
-
-// The verses containing the displayed one; the search box keeps the text of
-// the last search.
-QString containing(Session& s, const QStringList&) {
-    return choose_item(s, QStringLiteral("N77"), {s.search.s_hifdh}).value_or(QString());
-}
-
-const std::vector<CliCommand>& commands() {
-    static const std::vector<CliCommand> table = {
-        {QStringLiteral("verses"),
-         {},
-         QStringLiteral("show every verse (the verse-table button, F3)"),
-         QStringLiteral("BitBtn3"),
-         plain<BitBtn3Click>},
-        {QStringLiteral("surahs"),
-         {},
-         QStringLiteral("show the 114 surahs (the surah-table button, F4)"),
-         QStringLiteral("BitBtn2"),
-         plain<BitBtn2Click>},
-        {QStringLiteral("waw"),
-         {},
-         QStringLiteral("switch between the separated-waw and merged-waw text (F2)"),
-         QStringLiteral("BitBtn5"),
-         plain<BitBtn5Click>},
-        {QStringLiteral("census"),
-         {},
-         QStringLiteral("letter census of the table shown, into the letter list (Ctrl+F11)"),
-         QStringLiteral("N6"),
-         plain<N6Click>},
-        {QStringLiteral("order"),
-         {QStringLiteral("ITEM")},
-         QStringLiteral("order the rows by item ITEM of the ordering selector (0: mushaf order)"),
-         QStringLiteral("RadioGroup1"),
-         order},
-        {QStringLiteral("show"),
-         {QStringLiteral("ROW")},
-         QStringLiteral("make table row ROW current and show it in the display box"),
-         {},
-         show},
-        {QStringLiteral("letters-sorted"),
-         {QStringLiteral("on|off")},
-         QStringLiteral("keep the letter list in ascending order from the next display on"),
-         {},
-         letters_sorted},
-        {QStringLiteral("reverse-letters"),
-         {},
-         QStringLiteral("reverse the letter lines of the letter list"),
-         {},
-         plain<N80Click>},
-        {QStringLiteral("goto"),
-         {QStringLiteral("SURAH"), QStringLiteral("VERSE")},
-         QStringLiteral("go to verse VERSE of surah SURAH in the verse table (F5)"),
-         QStringLiteral("BitBtn4"),
-         go_to},
-        {QStringLiteral("exact"),
-         {QStringLiteral("on|off")},
-         QStringLiteral("count only whole words and phrases, bounded by non-letters"),
-         {},
-         exact},
-        {QStringLiteral("table-only"),
-         {QStringLiteral("on|off")},
-         QStringLiteral("search and count in the rows of the table only"),
-         {},
-         table_only_option},
-        {QStringLiteral("search"),
-         {QStringLiteral("TERM")},
-         QStringLiteral("search TERM (the search button, Enter)"),
-         {},
-         boxed<BitBtn1Click>},
-        {QStringLiteral("search-table"),
-         {QStringLiteral("TERM")},
-         QStringLiteral("search TERM in the rows of the table (Ctrl+Enter)"),
-         {},
-         boxed<search_in_table>},
-        item_command("word-at", {QStringLiteral("N")}, "find word N of the display box (Ctrl+F1)",
-                     "N22"),
-        item_command("word-in-table", {QStringLiteral("N")},
-                     "find word N of the verse table (Ctrl+F2)", "N28"),
-        item_command("letter-at", {QStringLiteral("N")},
-                     "find letter N of the display box (Ctrl+F3)", "N29"),
-        item_command("letter-in-table", {QStringLiteral("N")},
-                     "find letter N of the verse table (Ctrl+F4)", "N30"),
-        item_command("begins", {QStringLiteral("P")}, "the verses that begin with P (F6)", "N1"),
-        item_command("ends", {QStringLiteral("P")}, "the verses that end with P (F7)", "N2"),
-        item_command("begins-ends", {QStringLiteral("A"), QStringLiteral("B")},
-                     "the verses that begin with A and end with B (F8)", "N3"),
-        item_command("letters", {QStringLiteral("N")}, "the verses of N letters (F9)", "N5"),
-        item_command("words", {QStringLiteral("N")}, "the verses of N words (F10)", "N4"),
-        item_command("distinct", {}, "every distinct verse text once, with its count (Ctrl+F)",
-                     "N48"),
-        item_command("repeated", {}, "every repetition of a verse text after its first (Ctrl+G)",
-                     "N49"),
-        item_command("repeated-texts", {}, "the verse texts that occur more than once (Ctrl+H)",
-                     "N210"),
-        item_command("unrepeated", {}, "the verse texts that occur once (Ctrl+L)", "N310"),
-        item_command("identical", {}, "the verses equal to the verse shown (Ctrl+D)", "N51"),
-        {QStringLiteral("containing"),
-         {},
-         QStringLiteral("the verses containing the verse shown (Ctrl+E)"),
-         QStringLiteral("N77"),
-         containing},
-        item_command("surahs-begin", {QStringLiteral("P")}, "the surahs that begin with P (Alt+F9)",
-                     "N24"),
-        item_command("surahs-end", {QStringLiteral("P")}, "the surahs that end with P (Alt+F10)",
-                     "N25"),
-        item_command("surahs-begin-end", {QStringLiteral("A"), QStringLiteral("B")},
-                     "the surahs that begin with A and end with B (Alt+F11)", "N31"),
-        item_command("nabra-verses", {}, "the verses that carry the nabra mark", "N46"),
-        item_command("nabra-surahs", {}, "the surahs that carry the nabra mark", "N01"),
-    };
-    return table;
-}
 
 const QString kUsage = QStringLiteral(
     "usage: tallyra-cli [--letters] [COMMAND [INPUT ...]] [+ COMMAND [INPUT ...]] ...\n"
@@ -252,21 +21,36 @@ const QString kUsage = QStringLiteral(
 
 const QString kNotAvailable = QStringLiteral("هذا الأمر غير متاح في الحالة الحالية");
 
-void print_commands(QTextStream& err) {
-    err << kUsage << "commands:\n";
-    for (const CliCommand& c : commands()) {
-        QString synopsis = c.name;
-        for (const QString& input : c.inputs)
-            synopsis += u' ' + input;
-        err << "  " << synopsis.leftJustified(24) << ' ' << c.help << '\n';
-    }
+// The inputs a verb takes on the command line, by name.
+QStringList input_names(const Command& c) {
+    if (c.kind == ItemKind::Check)
+        return {QStringLiteral("on|off")};
+    QStringList names;
+    for (const Input& in : c.inputs)
+        if (!in.name.isEmpty())
+            names << in.name;
+    return names;
 }
 
-const CliCommand* find_command(const QString& name) {
-    for (const CliCommand& c : commands())
-        if (c.name == name)
-            return &c;
-    return nullptr;
+// The key a user presses for the verb's command, if any.
+QString key_of(const Command& c) {
+    if (!c.key.isEmpty())
+        return c.key;
+    if (const Command* via = find_command(WindowId::Main, c.via))
+        return via->key;
+    return {};
+}
+
+void print_commands(QTextStream& err) {
+    err << kUsage << "commands:\n";
+    for (const Command& c : registry()) {
+        if (c.verb.isEmpty())
+            continue;
+        const QString synopsis = (QStringList{c.verb} + input_names(c)).join(u' ');
+        const QString key = key_of(c);
+        err << "  " << synopsis.leftJustified(24) << ' ' << c.help
+            << (key.isEmpty() ? QString() : QStringLiteral(" (") + key + u')') << '\n';
+    }
 }
 
 void print_table(const Grid& table, QTextStream& out) {
@@ -280,6 +64,72 @@ void print_table(const Grid& table, QTextStream& out) {
     }
 }
 
+struct Step {
+    const Command* command;
+    QStringList args;
+};
+
+// The inputs of a step in the command's order, or the message that says why
+// one given on the command line cannot be taken.
+std::optional<QStringList> step_inputs(const Program& program, const Step& step, QString& message) {
+    QStringList inputs;
+    qsizetype next = 0;
+    for (const Input& in : step.command->inputs) {
+        if (in.name.isEmpty()) {
+            // The search box, which still holds the text of the last search.
+            inputs << (in.from == Input::From::SearchBox ? program.main.search.s_hifdh : QString());
+            continue;
+        }
+        const QString& arg = step.args[next++];
+        if (!in.range) {
+            inputs << arg;
+            continue;
+        }
+        const auto [low, high] = in.range(program, inputs);
+        const std::optional<int> n = to_int(arg.trimmed());
+        if (!n || *n < low || *n > high) {
+            message = in.name + QStringLiteral(" must be a whole number from ") +
+                      QString::number(low) + QStringLiteral(" to ") + QString::number(high);
+            return std::nullopt;
+        }
+        inputs << QString::number(*n);
+    }
+    return inputs;
+}
+
+// Runs one step on the program: the exit status it ends the run with, or 0
+// to go on.
+int run_step(Program& program, const Step& step, QTextStream& err) {
+    const Command& c = *step.command;
+    // A command of a secondary window opens its window first, as the user
+    // would, when the row says through which item.
+    if (c.window != WindowId::Main && !program.isShown(c.window) && !c.via.isEmpty() &&
+        command_allowed(program, WindowId::Main, c.via))
+        run_command(program, WindowId::Main, c.via);
+    if (!command_allowed(program, c.window, c.item)) {
+        err << c.verb << ": " << kNotAvailable << '\n';
+        return 2;
+    }
+    if (c.kind == ItemKind::Check) {
+        const QString& wanted = step.args[0];
+        if (wanted != QStringLiteral("on") && wanted != QStringLiteral("off")) {
+            err << c.verb << ": " << c.verb << " takes on or off\n";
+            return 1;
+        }
+        if (program.items(c.window).checked(c.item) == (wanted == QStringLiteral("on")))
+            return 0;
+    }
+    QString message;
+    const std::optional<QStringList> inputs = step_inputs(program, step, message);
+    if (inputs)
+        message = run_command(program, c.window, c.item, *inputs).message;
+    if (!message.isEmpty()) {
+        err << c.verb << ": " << message << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -290,7 +140,7 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
         rest.removeFirst();
     }
 
-    // Split at every lone "+" into the command groups, checked before any runs.
+    // Split at every lone "+" into the steps, checked before any runs.
     std::vector<QStringList> groups;
     if (!rest.isEmpty()) {
         groups.emplace_back();
@@ -301,9 +151,9 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
                 groups.back().append(arg);
         }
     }
-    std::vector<const CliCommand*> chosen;
+    std::vector<Step> steps;
     for (const QStringList& group : groups) {
-        const CliCommand* command = group.isEmpty() ? nullptr : find_command(group.first());
+        const Command* command = group.isEmpty() ? nullptr : find_verb(group.first());
         if (!command) {
             if (group.isEmpty())
                 err << "tallyra-cli: a command is missing around a \"+\"\n";
@@ -312,35 +162,22 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
             print_commands(err);
             return 2;
         }
-        if (group.size() - 1 != command->inputs.size()) {
-            err << "tallyra-cli: " << command->name << " takes " << command->inputs.size()
-                << " input(s), " << group.size() - 1 << " given\n";
+        const qsizetype wanted = input_names(*command).size();
+        if (group.size() - 1 != wanted) {
+            err << "tallyra-cli: " << command->verb << " takes " << wanted << " input(s), "
+                << group.size() - 1 << " given\n";
             print_commands(err);
             return 2;
         }
-        chosen.push_back(command);
+        steps.push_back({command, group.mid(1)});
     }
 
-    Session session;
-    for (size_t i = 0; i < chosen.size(); ++i) {
-        const CliCommand& command = *chosen[i];
-        // A menu item runs as its shortcut would: the menus above it apply
-        // their rules first.
-        const bool allowed =
-            command.gate.isEmpty() ||
-            (find_menu_entry(command.gate) ? shortcut_allowed(session, command.gate)
-                                           : session.enabled(command.gate));
-        if (!allowed) {
-            err << command.name << ": " << kNotAvailable << '\n';
-            return 2;
-        }
-        const QString message = command.run(session, groups[i].mid(1));
-        if (!message.isEmpty()) {
-            err << command.name << ": " << message << '\n';
-            return 1;
-        }
-    }
+    Program program;
+    for (const Step& step : steps)
+        if (const int status = run_step(program, step, err))
+            return status;
 
+    const Session& session = program.main;
     out << session.label << '\n';
     if (letters) {
         for (const QString& line : session.letters.lines())

@@ -1,5 +1,5 @@
-// The window program: the main window over one session, opened maximised.
-#include "table/session.h"
+// The window program: the main window over the program state, opened maximised.
+#include "shell/program.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/window_style.h"
@@ -13,9 +13,9 @@ int main(int argc, char** argv) {
     QApplication::setLayoutDirection(Qt::RightToLeft);
     tallyra::apply_window_style();
 
-    tallyra::Session session;
+    tallyra::Program program;
     tallyra::DesktopDialogs dialogs;
-    tallyra::MainWindow window(session, dialogs);
+    tallyra::MainWindow window(program, dialogs);
     // Without a window manager to maximise it, the window still fills the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());

@@ -1,7 +1,5 @@
 #include "corpus/surahs.h"
 
-#include "measures/measures.h"
-
 #include <algorithm>
 
 namespace tallyra {
@@ -88,7 +86,8 @@ QString surah_name(int k) {
 }
 
 QString surah_label(int k) {
-    return valid_surah(k) ? zero_pad(k, 3) + u'-' + surah_name(k) : QString();
+    return valid_surah(k) ? QStringLiteral("%1-").arg(k, 3, 10, QLatin1Char('0')) + surah_name(k)
+                          : QString();
 }
 
 QString adad_ayat(int k) {

@@ -1,9 +1,9 @@
 #include "display/display.h"
 
+#include "core/columns.h"
 #include "measures/letter_values.h"
 #include "measures/measures.h"
 #include "measures/resort.h"
-#include "table/tables.h"
 
 #include <QHash>
 
@@ -31,7 +31,7 @@ void mark_all(DisplayBox& box, const QString& term, bool widenAllah) {
 }
 
 // Steps shared by both displays: the new content and its letter tally.
-void show_and_tally(Session& session, const QString& text, int digits) {
+void show_and_tally(SessionState& session, const QString& text, int digits) {
     session.display.replace(text);
     LineList& list = session.letters;
     list.clear();
@@ -41,7 +41,7 @@ void show_and_tally(Session& session, const QString& text, int digits) {
     list.insert(0, QStringLiteral("عدد الحروف ") + QString::number(added));
 }
 
-void finish(Session& session) {
+void finish(SessionState& session) {
     session.display.caret = 0;
     session.label = session.ze;
     session.focus = Focus::Table;
@@ -76,7 +76,7 @@ int add_letter_lines(LineList& list, const std::vector<std::pair<QChar, int>>& t
     return added;
 }
 
-void show_text_single(Session& session, const QString& text, int digits, bool two) {
+void show_text_single(SessionState& session, const QString& text, int digits, bool two) {
     if (text.isEmpty())
         return;
     SearchState& st = session.search;
@@ -93,7 +93,7 @@ void show_text_single(Session& session, const QString& text, int digits, bool tw
     finish(session);
 }
 
-void show_text_multi(Session& session, const QString& text, int digits) {
+void show_text_multi(SessionState& session, const QString& text, int digits) {
     if (text.isEmpty())
         return;
     show_and_tally(session, text, digits);
@@ -105,14 +105,14 @@ void show_text_multi(Session& session, const QString& text, int digits) {
     finish(session);
 }
 
-void show_text(Session& session, const QString& text, int digits, bool two) {
+void show_text(SessionState& session, const QString& text, int digits, bool two) {
     if (session.search.n > 0)
         show_text_multi(session, text, digits);
     else
         show_text_single(session, text, digits, two);
 }
 
-void show_row(Session& session, int row) {
+void show_row(SessionState& session, int row) {
     if (session.display.text.isEmpty())
         return;
     const Grid& t = session.table;
@@ -125,7 +125,7 @@ void show_row(Session& session, int row) {
         show_text(session, session.souar[k], 4, session.search.na3am);
 }
 
-void selectrich(Session& session) {
+void selectrich(SessionState& session) {
     const DisplayBox& box = session.display;
     const QString space = QStringLiteral(" ");
     const int start = std::clamp(box.selectionStart, 0, int(box.text.size()));
@@ -159,7 +159,7 @@ void selectrich(Session& session) {
     session.label = line;
 }
 
-void display_selection_changed(Session& session, int start, int length) {
+void display_selection_changed(SessionState& session, int start, int length) {
     DisplayBox& box = session.display;
     box.selectionStart = std::clamp(start, 0, int(box.text.size()));
     box.selectionLength = std::clamp(length, 0, int(box.text.size()) - box.selectionStart);
@@ -170,7 +170,7 @@ void display_selection_changed(Session& session, int start, int length) {
         selectrich(session);
 }
 
-void letter_list_click(Session& session, int line) {
+void letter_list_click(SessionState& session, int line) {
     if (line < 0 || line >= session.letters.size())
         return;
     const QString& clicked = session.letters.at(line);
@@ -203,30 +203,30 @@ void letter_list_click(Session& session, int line) {
                     QString::number(session.p9) + QStringLiteral("             ") + session.t;
 }
 
-void N80Click(Session& session) {
+void N80Click(SessionState& session) {
     trilistbox(session.letters);
 }
 
-void N89Click(Session& session) {
+void N89Click(SessionState& session) {
     session.setChecked(QStringLiteral("N89"), !session.checked(QStringLiteral("N89")));
     session.p9 = 0;
     session.t.clear();
 }
 
-void N107Click(Session& session) {
+void N107Click(SessionState& session) {
     session.label.clear();
     session.p9 = 0;
     session.t.clear();
 }
 
-QString display_hint(const Session& session) {
+QString display_hint(const SessionState& session) {
     return session.display.text.isEmpty()
                ? QString()
                : QStringLiteral("حدد نص لمعرفة عدد حروفه وعدد كلماته ورقم آخر كلمة محددة ورقم "
                                 "آخر حرف محدد");
 }
 
-QString letters_hint(const Session& session) {
+QString letters_hint(const SessionState& session) {
     return session.display.text.isEmpty()
                ? QString()
                : QStringLiteral("لمزيد من الخيارات إضغط زر الفأرة الأيمن");

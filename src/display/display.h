@@ -3,7 +3,7 @@
 // distinct letter) and the current search terms are marked in red.
 #pragma once
 
-#include "table/session.h"
+#include "core/state.h"
 
 #include <QString>
 #include <utility>
@@ -20,47 +20,47 @@ int add_letter_lines(LineList& list, const std::vector<std::pair<QChar, int>>& t
 
 // Shows the text, tallies it and marks the single term, or the two terms of a
 // two-term command when `two` is set. An empty text changes nothing.
-void show_text_single(Session& session, const QString& text, int digits, bool two);
+void show_text_single(SessionState& session, const QString& text, int digits, bool two);
 
 // Shows the text, tallies it and marks every phrase of the phrase list.
-void show_text_multi(Session& session, const QString& text, int digits);
+void show_text_multi(SessionState& session, const QString& text, int digits);
 
 // The phrase list's marking while it holds phrases, else the single-term one.
-void show_text(Session& session, const QString& text, int digits, bool two);
+void show_text(SessionState& session, const QString& text, int digits, bool two);
 
 // Shows table row `row`: the verse text in the verse table, the surah's text
 // in the surah table, marked as the last display was. An empty display box
 // (the table holds no result) stays empty.
-void show_row(Session& session, int row);
+void show_row(SessionState& session, int row);
 
 // The selection summary: word and letter counts of the selected text and the
 // number of its last word and letter within the whole table, written to the
 // summary line. Writes nothing for an empty selection, a lone space or an
 // empty display box.
-void selectrich(Session& session);
+void selectrich(SessionState& session);
 
 // The user selected `length` characters from `start` in the display box: the
 // selection summary, or the summary line `ze` again when nothing (or a lone
 // space) is selected.
-void display_selection_changed(Session& session, int start, int length);
+void display_selection_changed(SessionState& session, int start, int length);
 
 // Click on line `line` of the letter list: marks a letter line's letter in the
 // display box and shows the line's number factorised, or in summation mode
 // the running sum of the lines clicked.
-void letter_list_click(Session& session, int line);
+void letter_list_click(SessionState& session, int line);
 
 // The letter list's reversal: the letter lines in reverse order.
-void N80Click(Session& session);
+void N80Click(SessionState& session);
 
 // Letter summation on or off; either way the running sum starts again.
-void N89Click(Session& session);
+void N89Click(SessionState& session);
 
 // Cancels the running letter sum.
-void N107Click(Session& session);
+void N107Click(SessionState& session);
 
 // The hints of the display box and the letter list: shown while the display
 // box holds text.
-QString display_hint(const Session& session);
-QString letters_hint(const Session& session);
+QString display_hint(const SessionState& session);
+QString letters_hint(const SessionState& session);
 
 } // namespace tallyra

@@ -21,26 +21,4 @@ void trilistbox(LineList& list) {
     list = LineList(lines);
 }
 
-namespace {
-
-void reverseRows(Grid& table, int keptColumn) {
-    const int n = table.dataRowCount();
-    for (int top = 1, bottom = n; top < bottom; ++top, --bottom) {
-        const regi_aya upper = table.readRow(top);
-        const regi_aya lower = table.readRow(bottom);
-        table.writeRow(top, lower, keptColumn);
-        table.writeRow(bottom, upper, keptColumn);
-    }
-}
-
-} // namespace
-
-void retri_aya(Grid& table) {
-    reverseRows(table, 1);
-}
-
-void retri_soura(Grid& table) {
-    reverseRows(table, -1);
-}
-
 } // namespace tallyra

@@ -8,7 +8,6 @@
 #include "table/results.h"
 #include "table/tables.h"
 
-
 namespace tallyra {
 
 namespace {

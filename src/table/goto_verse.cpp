@@ -19,23 +19,23 @@ const QStringList& goto_surah_entries() {
     return entries;
 }
 
-QStringList goto_choose_surah(Session& session, int index) {
+QStringList goto_choose_surah(GoToWindow& dialog, int index) {
     if (index < 0 || index >= kSurahCount)
         return {};
-    session.goTo.a = index;
+    dialog.a = index;
     QStringList verses;
     for (int v = 1; v <= verse_count(index + 1); ++v)
         verses << QString::number(v);
+    dialog.verses = verses;
     return verses;
 }
 
-void goto_choose_verse(Session& session, int index) {
+void goto_choose_verse(GoToWindow& dialog, int index) {
     if (index >= 0)
-        session.goTo.b = index;
+        dialog.b = index;
 }
 
-std::optional<QString> goto_ok(Session& session) {
-    GoToFields& f = session.goTo;
+std::optional<QString> goto_ok(GoToWindow& f, Session& session) {
     f.g = surah(f.a + 1) + f.b;
     const QString target = QString::number(f.g);
     const Grid& t = session.table;

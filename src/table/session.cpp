@@ -4,14 +4,12 @@
 
 namespace tallyra {
 
-Session::Session(const Corpus& c) : corpus(c) {
-    // Items as the window lays them out: the surah statistics menu starts
-    // disabled, the nabra-mark items, the table-only search command and the
-    // two letter-value options hidden, three options ticked.
+Session::Session(const Corpus& c) : SessionState(c) {
+    // Items as the window lays them out: the verse-table button and the
+    // surah statistics menu start disabled, three options ticked. The items
+    // hidden in the menus as laid out are hidden by their menus.
     setEnabled(QStringLiteral("BitBtn3"), false);
     setEnabled(QStringLiteral("N20"), false);
-    for (const char* hidden : {"N01", "N02", "N46", "N86", "N99", "N103"})
-        setVisible(QString::fromLatin1(hidden), false);
     for (const char* ticked : {"N87", "N105", "N106"})
         setChecked(QString::fromLatin1(ticked), true);
     orderingItems = ordering_items(true);

@@ -3,20 +3,12 @@
 // letter census of the whole table.
 #pragma once
 
+#include "core/columns.h"
 #include "table/session.h"
 
 #include <QStringList>
 
 namespace tallyra {
-
-// Verse table columns.
-namespace verse_col {
-enum : int { index = 0, position, surah, verse, text, words, letters, repeats, count };
-}
-// Surah table columns.
-namespace surah_col {
-enum : int { order = 0, number, name, verses, words, letters, repeats, count };
-}
 
 const QStringList& verse_table_captions();
 const QStringList& surah_table_captions();

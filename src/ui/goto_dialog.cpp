@@ -1,5 +1,6 @@
 #include "ui/goto_dialog.h"
 
+#include "shell/dispatch.h"
 #include "table/goto_verse.h"
 #include "ui/fonts.h"
 
@@ -11,11 +12,11 @@
 
 namespace tallyra {
 
-GoToDialog::GoToDialog(Session& session, Dialogs& dialogs, std::function<void()> jumped,
-                       QWidget* parent)
-    : QDialog(parent), session_(session), dialogs_(dialogs), jumped_(std::move(jumped)),
+GoToDialog::GoToDialog(Program& program, Dialogs& dialogs,
+                       std::function<void(const Result&)> jumped, QWidget* parent)
+    : QDialog(parent), program_(program), dialogs_(dialogs), jumped_(std::move(jumped)),
       surahs_(new QListWidget(this)), verses_(new QListWidget(this)),
-      ok_(new QPushButton(QStringLiteral("موافق"), this)) {
+      ok_(new QPushButton(find_command(WindowId::GoTo, QStringLiteral("Button1"))->caption, this)) {
     setWindowTitle(QStringLiteral("إختيار آية كريمة"));
     setLayoutDirection(Qt::RightToLeft);
     setWindowModality(Qt::ApplicationModal);
@@ -41,8 +42,11 @@ GoToDialog::GoToDialog(Session& session, Dialogs& dialogs, std::function<void()>
     setFixedSize(274, std::max(200, height));
 
     connect(surahs_, &QListWidget::currentRowChanged, this, &GoToDialog::surahChosen);
-    connect(verses_, &QListWidget::currentRowChanged, this,
-            [this](int row) { goto_choose_verse(session_, row); });
+    connect(verses_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            run_command(program_, WindowId::GoTo, QStringLiteral("ListBox2"),
+                        {QString::number(row)});
+    });
     connect(ok_, &QPushButton::clicked, this, &GoToDialog::accept);
     connect(verses_, &QListWidget::itemDoubleClicked, this, &GoToDialog::accept);
 }
@@ -55,6 +59,7 @@ void GoToDialog::open() {
         list->setCurrentRow(-1);
         list->clearSelection();
     }
+    program_.show(WindowId::GoTo);
     if (QWidget* p = parentWidget())
         move(p->geometry().center() - rect().center());
     show();
@@ -65,20 +70,27 @@ void GoToDialog::open() {
 void GoToDialog::surahChosen(int index) {
     if (index < 0)
         return;
-    const QStringList verses = goto_choose_surah(session_, index);
+    run_command(program_, WindowId::GoTo, QStringLiteral("ListBox1"), {QString::number(index)});
     const QSignalBlocker block(verses_);
     verses_->clear();
-    verses_->addItems(verses);
+    verses_->addItems(program_.goTo.verses);
 }
 
 void GoToDialog::accept() {
-    if (const std::optional<QString> message = goto_ok(session_)) {
-        dialogs_.message(this, *message);
+    const Result r = run_command(program_, WindowId::GoTo, QStringLiteral("Button1"));
+    if (!r.message.isEmpty()) {
+        dialogs_.message(this, r.message);
         return;
     }
-    if (jumped_)
-        jumped_();
     QDialog::accept();
+    if (jumped_)
+        jumped_(r);
+}
+
+void GoToDialog::done(int r) {
+    // However the dialog closes, it no longer takes the input.
+    program_.hide(WindowId::GoTo);
+    QDialog::done(r);
 }
 
 } // namespace tallyra

@@ -2,7 +2,7 @@
 // chosen surah. OK moves the verse table's current row to the chosen verse.
 #pragma once
 
-#include "table/session.h"
+#include "shell/program.h"
 #include "ui/dialogs.h"
 
 #include <QDialog>
@@ -16,8 +16,9 @@ namespace tallyra {
 class GoToDialog : public QDialog {
     Q_OBJECT
 public:
-    // `jumped` runs after the table's current row moved.
-    GoToDialog(Session& session, Dialogs& dialogs, std::function<void()> jumped,
+    // `jumped` receives the result of an OK that moved the table's current
+    // row, for the main window to act on.
+    GoToDialog(Program& program, Dialogs& dialogs, std::function<void(const Result&)> jumped,
                QWidget* parent = nullptr);
 
     // Shows the dialog modally without blocking: both lists lose their
@@ -31,10 +32,11 @@ public:
 private:
     void surahChosen(int index);
     void accept() override;
+    void done(int r) override;
 
-    Session& session_;
+    Program& program_;
     Dialogs& dialogs_;
-    std::function<void()> jumped_;
+    std::function<void(const Result&)> jumped_;
     QListWidget* surahs_;
     QListWidget* verses_;
     QPushButton* ok_;

@@ -3,21 +3,21 @@
 namespace tallyra {
 
 GridModel::GridModel(const Grid& grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid) {}
+    : QAbstractTableModel(parent), grid_(grid), shown_(grid), seen_(grid.dataRevision()) {}
 
 int GridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : grid_.dataRowCount();
+    return parent.isValid() ? 0 : shown_.dataRowCount();
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : grid_.columnCount();
+    return parent.isValid() ? 0 : shown_.columnCount();
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     if (role == Qt::DisplayRole)
-        return grid_.cell(index.column(), index.row() + 1);
+        return shown_.cell(index.column(), index.row() + 1);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignLeading);
     return {};
@@ -27,15 +27,16 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return grid_.cell(section, 0);
+        return shown_.cell(section, 0);
     return section + 1;
 }
 
 bool GridModel::sync() {
-    if (grid_.revision() == seen_)
+    if (grid_.dataRevision() == seen_)
         return false;
     beginResetModel();
-    seen_ = grid_.revision();
+    shown_ = grid_;
+    seen_ = grid_.dataRevision();
     endResetModel();
     return true;
 }

@@ -1,9 +1,11 @@
-// The main table as the view sees it: a read-only model over the engine's
-// grid. Row 0 of the grid gives the column captions; data rows 1 to
-// rowCount() - 1 become model rows 0 upwards.
+// A table as the view sees it: a read-only model over an engine grid. Row 0
+// of the grid gives the column captions; data rows 1 to rowCount() - 1 become
+// model rows 0 upwards. The model serves the grid as it last read it, so that
+// what the view sees changes only between the begin and the end of a reset,
+// however the engine changed the grid in between.
 #pragma once
 
-#include "table/grid.h"
+#include "core/grid.h"
 
 #include <QAbstractTableModel>
 
@@ -19,12 +21,15 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Reads the grid again if it changed since the last time; true if it did.
+    // Reads the grid again if its cells or shape changed since the last
+    // time, in one model reset; true if they did. A change of column widths
+    // alone resets nothing.
     bool sync();
 
 private:
     const Grid& grid_;
-    quint64 seen_ = 0; // no grid revision is 0: the first sync reads the grid
+    Grid shown_; // the grid as the view sees it: its texts are shared, not copied
+    quint64 seen_;
 };
 
 } // namespace tallyra

@@ -1,9 +1,10 @@
 #include "ui/main_window.h"
 
+#include "core/columns.h"
 #include "display/display.h"
 #include "search/search.h"
+#include "shell/dispatch.h"
 #include "table/frame.h"
-#include "table/ordering.h"
 #include "table/tables.h"
 #include "ui/fonts.h"
 #include "ui/goto_dialog.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -27,7 +29,6 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTableView>
-#include <QTextBlock>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -49,23 +50,7 @@ private:
 namespace {
 
 const QString kListHint = QStringLiteral("لمزيد من الخيارات إضغط زر الفأرة الأيمن");
-
-struct ButtonText {
-    const char16_t* caption;
-    const char16_t* tooltip;
-};
-
-// Buttons 1 to 5; the waw button's caption follows the variant.
-const ButtonText kButtons[5] = {
-    {u"بحث\nEnter",
-     u"للبحث في الآيات الموجودة في الجدول   Ctrl+Enter\rللبحث المستقل أي المطابق إضغط بزر "
-     u"الفأرة الأيمن وأشّر على المطابق"},
-    {u"عرض سور القرآن\nF4", u"عرض كل سور القرآن الكريم 114 سورة"},
-    {u"عرض آيات القرآن\nF3", u"عرض كل آيات القرآن الكريم 6236 آية"},
-    {u"الإنتقال إلى الآية رقم\nF5", u"الذهاب إلى آية معينة في جدول الآيات"},
-    {u"", u"عرض كل آيات وسور القرآن الكريم بدمج واو العطف أو فصلها حسب ما هو مكتوب على هذا "
-          u"الزر"},
-};
+constexpr WindowId kMain = WindowId::Main;
 
 // The focus came from another control of the window, not back from another
 // window, a dialog or a menu that had it for a while.
@@ -77,10 +62,16 @@ QString button_name(int number) {
     return QStringLiteral("BitBtn") + QString::number(number);
 }
 
+// The menu of the menu bar that an item stands under, or its context menu.
+QString root_menu(const QString& item) {
+    const QStringList above = menus_above(kMain, item);
+    return above.isEmpty() ? QString() : above.first();
+}
+
 } // namespace
 
-MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), s_(session), dialogs_(dialogs) {
+MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), program_(program), s_(program.main), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("Tallyra - الإصدار الأول"));
     setLayoutDirection(Qt::RightToLeft);
 
@@ -98,7 +89,6 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
     display_->setFixedHeight(152);
     display_->setContextMenuPolicy(Qt::CustomContextMenu);
     display_->viewport()->setMouseTracking(true);
-    display_->viewport()->installEventFilter(this);
     QTextOption option = display_->document()->defaultTextOption();
     option.setTextDirection(Qt::RightToLeft);
     display_->document()->setDefaultTextOption(option);
@@ -168,16 +158,13 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
     table_->horizontalHeader()->setHighlightSections(false);
     table_->setToolTip(kListHint);
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
-    table_->viewport()->installEventFilter(this);
     column->addWidget(table_, 1);
 
     setCentralWidget(central);
     buildMenus();
 
-    connect(orderingGroup_, &QButtonGroup::idClicked, this, [this](int id) {
-        select_ordering_item(s_, id);
-        refresh();
-    });
+    connect(orderingGroup_, &QButtonGroup::idClicked, this,
+            [this](int id) { runItem(QStringLiteral("RadioGroup1"), {QString::number(id)}); });
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::tableSelectionChanged);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -188,17 +175,15 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
         refresh();
     });
     connect(table_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        showPopup(menus_.value(QStringLiteral("PopupMenu1")), table_->viewport(), p);
+        showPopup(QStringLiteral("StringGrid1"), table_->viewport(), p);
     });
     connect(letters_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        showPopup(menus_.value(QStringLiteral("PopupMenu2")), letters_->viewport(), p);
+        showPopup(QStringLiteral("ListBox1"), letters_->viewport(), p);
     });
-    connect(buttons_[0], &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        showPopup(menus_.value(QStringLiteral("PopupMenu3")), buttons_[0], p);
-    });
-    connect(display_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        showPopup(menus_.value(QStringLiteral("PopupMenu4")), display_, p);
-    });
+    connect(buttons_[0], &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { showPopup(QStringLiteral("BitBtn1"), buttons_[0], p); });
+    connect(display_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { showPopup(QStringLiteral("RichEdit1"), display_, p); });
 
     // A long scan repaints the gauge as it advances and lets no other event in.
     s_.progress = [this] {
@@ -208,15 +193,17 @@ MainWindow::MainWindow(Session& session, Dialogs& dialogs, QWidget* parent)
 
     // The secondary windows, in the order the program creates them.
     goTo_ = new GoToDialog(
-        s_, dialogs_, [this] { refresh(); }, this);
+        program_, dialogs_, [this](const Result& r) { act(r); }, this);
 
     // Tooltips stay 20 seconds.
     for (QWidget* w : findChildren<QWidget*>())
         w->setToolTipDuration(20000);
 
+    // One filter for the whole application: the window sees every key before
+    // the focused control does, and the events of its viewports once each.
     qApp->installEventFilter(this);
-    s_.focus = Focus::Table;
     refresh();
+    applyFocus(Focus::Table);
 }
 
 MainWindow::~MainWindow() {
@@ -250,143 +237,138 @@ QWidget* MainWindow::buildSearchBar() {
     search_->setContextMenuPolicy(Qt::PreventContextMenu);
     row->addWidget(search_, 1);
     for (int i = 0; i < 5; ++i) {
-        auto* b = new QPushButton(QString::fromUtf16(kButtons[i].caption), bar);
-        b->setToolTip(QString::fromUtf16(kButtons[i].tooltip));
+        const QString name = button_name(i + 1);
+        const Command* c = find_command(kMain, name);
+        auto* b = new QPushButton(c->caption, bar);
+        b->setToolTip(c->hint);
         b->setMinimumSize(120, 54);
         b->setFont(arabic_font(14));
         row->addWidget(b);
         buttons_[i] = b;
+        connect(b, &QPushButton::clicked, this, [this, name] { runItem(name); });
     }
     buttons_[0]->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(buttons_[0], &QPushButton::clicked, this,
-            [this] { report(BitBtn1Click(s_, search_->text())); });
-    connect(buttons_[1], &QPushButton::clicked, this, [this] {
-        BitBtn2Click(s_);
-        refresh();
-    });
-    connect(buttons_[2], &QPushButton::clicked, this, [this] {
-        BitBtn3Click(s_);
-        refresh();
-    });
-    connect(buttons_[3], &QPushButton::clicked, this, &MainWindow::openGoTo);
-    connect(buttons_[4], &QPushButton::clicked, this, [this] {
-        BitBtn5Click(s_);
-        refresh();
-    });
     return bar;
 }
 
 void MainWindow::buildMenus() {
-    QMenuBar* bar = menuBar();
-    for (const MenuEntry& e : main_menu()) {
-        if (e.kind == MenuKind::Submenu) {
-            wireMenu(bar->addMenu(e.caption), e.name, e.children);
+    for (const Command& root : registry()) {
+        if (root.window != kMain || root.kind != ItemKind::Menu || !root.menu.isEmpty())
+            continue;
+        if (!root.owner.isEmpty()) {
+            auto* popup = new QMenu(this);
+            popup->setLayoutDirection(Qt::RightToLeft);
+            fillMenu(popup, root.item);
+            popups_.insert(root.owner, popup);
             continue;
         }
-        QAction* a = bar->addAction(e.caption);
-        a->setToolTip(e.shortcut);
-        wireAction(a, e);
-    }
-    for (const char* popup : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"}) {
-        const QString name = QString::fromLatin1(popup);
-        auto* menu = new QMenu(this);
-        menu->setLayoutDirection(Qt::RightToLeft);
-        wireMenu(menu, name, popup_menu(name));
-    }
-    addShortcuts(main_menu());
-}
-
-void MainWindow::wireMenu(QMenu* menu, const QString& name, const std::vector<MenuEntry>& entries) {
-    menus_.insert(name, menu);
-    actions_.insert(name, menu->menuAction());
-    // Opening a menu applies its rule before it shows.
-    connect(menu, &QMenu::aboutToShow, this, [this, name] {
-        open_menu(s_, name);
-        syncItems();
-    });
-    for (const MenuEntry& e : entries) {
-        if (e.kind == MenuKind::Separator) {
-            menu->addSeparator();
-        } else if (e.kind == MenuKind::Submenu) {
-            wireMenu(menu->addMenu(e.caption), e.name, e.children);
-        } else {
-            // The text after a tab shows as the item's key.
-            wireAction(
-                menu->addAction(e.shortcut.isEmpty() ? e.caption : e.caption + u'\t' + e.shortcut),
-                e);
+        // The menu bar: its submenus, and commands that stand on it.
+        QMenuBar* bar = menuBar();
+        for (const Command* c : menu_rows(kMain, root.item)) {
+            if (c->kind == ItemKind::Menu) {
+                fillMenu(bar->addMenu(c->caption), c->item);
+            } else {
+                QAction* a = bar->addAction(c->caption);
+                a->setToolTip(c->key);
+                wireAction(a, *c);
+            }
         }
     }
-}
-
-void MainWindow::wireAction(QAction* action, const MenuEntry& entry) {
-    action->setCheckable(entry.kind == MenuKind::Check);
-    if (!entry.hint.isEmpty())
-        action->setStatusTip(entry.hint);
-    actions_.insert(entry.name, action);
-    connect(action, &QAction::triggered, this, [this, name = entry.name] { chooseItem(name); });
-}
-
-void MainWindow::addShortcuts(const std::vector<MenuEntry>& entries) {
-    for (const MenuEntry& e : entries) {
-        addShortcuts(e.children);
-        if (e.shortcut.isEmpty())
+    // The shortcuts of the menu bar's items work wherever the focus is in the
+    // window, through the rules of the menus above them.
+    for (const Command& c : registry()) {
+        if (c.window != kMain || c.key.isEmpty() || c.windowKey ||
+            root_menu(c.item) != QStringLiteral("MainMenu"))
             continue;
-        auto* shortcut = new QShortcut(QKeySequence(e.shortcut), this);
+        auto* shortcut = new QShortcut(QKeySequence(c.key), this);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, name = e.name] {
-            if (shortcut_allowed(s_, name))
-                chooseItem(name);
+        connect(shortcut, &QShortcut::activated, this, [this, name = c.item] {
+            if (command_allowed(program_, kMain, name))
+                runItem(name);
             else
                 syncItems();
         });
     }
 }
 
-void MainWindow::showPopup(QMenu* menu, QWidget* owner, const QPoint& pos) {
-    if (menu)
-        menu->popup(owner->mapToGlobal(pos));
+void MainWindow::fillMenu(QMenu* menu, const QString& name) {
+    menus_.insert(name, menu);
+    actions_.insert(name, menu->menuAction());
+    // Opening a menu applies its rule before it shows.
+    connect(menu, &QMenu::aboutToShow, this, [this, name] {
+        open_menu(program_, kMain, name);
+        syncItems();
+    });
+    for (const Command* c : menu_rows(kMain, name)) {
+        if (c->separatorBefore)
+            menu->addSeparator();
+        if (c->kind == ItemKind::Menu) {
+            QMenu* sub = menu->addMenu(c->caption);
+            fillMenu(sub, c->item);
+            if (c->hidden)
+                sub->menuAction()->setVisible(false);
+            continue;
+        }
+        // The text after a tab shows as the item's key.
+        const bool shown = !c->key.isEmpty() && !c->windowKey;
+        wireAction(menu->addAction(shown ? c->caption + u'\t' + c->key : c->caption), *c);
+    }
 }
 
-void MainWindow::chooseItem(const QString& name) {
-    const CommandInputs need = command_inputs(s_, name);
+void MainWindow::wireAction(QAction* action, const Command& row) {
+    action->setCheckable(row.kind == ItemKind::Check);
+    if (!row.hint.isEmpty())
+        action->setStatusTip(row.hint);
+    actions_.insert(row.item, action);
+    connect(action, &QAction::triggered, this, [this, name = row.item] { runItem(name); });
+}
+
+void MainWindow::showPopup(const QString& control, QWidget* owner, const QPoint& pos) {
+    QMenu* popup = popups_.value(control);
+    if (popup && !popup->actions().isEmpty())
+        popup->popup(owner->mapToGlobal(pos));
+}
+
+void MainWindow::runItem(const QString& name, const QStringList& chosen) {
+    const Command* c = find_command(kMain, name);
+    if (!c)
+        return;
     QStringList inputs;
-    if (need.searchBox)
-        inputs << search_->text();
-    for (const InputPrompt& d : need.dialogs)
-        inputs << dialogs_.input(this, d.caption, d.prompt);
-    if (const std::optional<QString> message = choose_item(s_, name, inputs)) {
-        report(*message);
-        return;
+    qsizetype next = 0;
+    for (const Input& in : c->inputs) {
+        switch (in.from) {
+        case Input::From::SearchBox:
+            inputs << search_->text();
+            break;
+        case Input::From::Dialog:
+            inputs << (asked_now(in, program_) ? dialogs_.input(this, in.caption, in.prompt)
+                                               : QString());
+            break;
+        case Input::From::Control:
+            inputs << chosen.value(next++);
+            break;
+        case Input::From::CommandLine:
+            break;
+        }
     }
-    // The display box's own edit actions.
-    if (name == QStringLiteral("Copy1"))
-        display_->copy();
-    else if (name == QStringLiteral("N100"))
-        display_->selectAll();
-    syncItems();
+    act(run_command(program_, kMain, name, inputs));
 }
 
-void MainWindow::report(const QString& message) {
-    const Focus focus = s_.focus;
+void MainWindow::act(const Result& result) {
+    if (result.refused) {
+        syncItems();
+        return;
+    }
+    if (!result.clipboard.isEmpty())
+        QGuiApplication::clipboard()->setText(result.clipboard);
+    if (result.close == WindowId::GoTo)
+        goTo_->hide();
     refresh();
-    if (!message.isEmpty()) {
-        dialogs_.message(this, message);
-        // The box took the focus for a while; the command's choice stands.
-        s_.focus = focus;
-        applyFocus();
-    }
-}
-
-void MainWindow::runKey(KeyCommand command) {
-    if (command == KeyCommand::GoToVerse) {
-        openGoTo();
-        return;
-    }
-    report(run_key_command(s_, command, search_->text()));
-}
-
-void MainWindow::openGoTo() {
-    goTo_->open();
+    if (!result.message.isEmpty())
+        dialogs_.message(this, result.message);
+    applyFocus(result.focus);
+    if (result.open == WindowId::GoTo)
+        goTo_->open();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -395,9 +377,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (widget && widget->window() == this && !QApplication::activePopupWidget() &&
             !QApplication::activeModalWidget()) {
             auto* key = static_cast<QKeyEvent*>(event);
-            const KeyResult result = key_command(s_, key->key(), key->modifiers(), key->text());
+            const KeyResult result =
+                key_command(program_, kMain, key->key(), key->modifiers(), key->text());
             if (result.consumed) {
-                runKey(result.command);
+                runItem(result.item);
                 return true;
             }
         }
@@ -445,6 +428,7 @@ void MainWindow::tableSelectionChanged() {
         top = bottom = current;
     select_rows(s_, top + 1, bottom + 1, current + 1);
     refresh();
+    applyFocus(std::exchange(s_.focus, Focus::Unchanged));
 }
 
 void MainWindow::displaySelectionChanged() {
@@ -467,7 +451,6 @@ void MainWindow::refresh() {
     syncOrdering();
     syncItems();
     syncing_ = false;
-    applyFocus();
 }
 
 void MainWindow::syncTable() {
@@ -477,15 +460,17 @@ void MainWindow::syncTable() {
     std::vector<int> widths;
     for (int c = 0; c < grid.columnCount(); ++c)
         widths.push_back(grid.columnWidth(c));
-    if (widths != shownWidths_) {
+    if (reset || widths != shownWidths_) {
         for (int c = 0; c < grid.columnCount(); ++c) {
             const bool changed = c >= int(shownWidths_.size()) || shownWidths_[c] != widths[c];
             table_->setColumnHidden(c, widths[c] == 0);
             if (changed && widths[c] > 0)
                 table_->setColumnWidth(c, widths[c]);
         }
-        shownWidths_ = widths;
-        fitTextColumn();
+        if (widths != shownWidths_) {
+            shownWidths_ = widths;
+            fitTextColumn();
+        }
     }
     const int row = grid.currentRow() - 1;
     if (row < 0 || row >= model_->rowCount())
@@ -503,6 +488,7 @@ void MainWindow::syncTable() {
 }
 
 void MainWindow::fitTextColumn() {
+    ++fits_;
     // The verse text takes whatever width the other columns leave.
     if (!s_.ayat || s_.table.columnCount() <= verse_col::text)
         return;
@@ -603,16 +589,17 @@ void MainWindow::syncItems() {
     buttons_[4]->setText(waw_button_caption(s_.waw));
     for (auto it = actions_.constBegin(); it != actions_.constEnd(); ++it) {
         const ItemState state = s_.itemState(it.key());
+        const Command* row = find_command(kMain, it.key());
         QAction* a = it.value();
         a->setEnabled(state.enabled);
-        a->setVisible(state.visible);
+        a->setVisible(state.visible && !(row && row->hidden));
         if (a->isCheckable())
             a->setChecked(state.checked);
     }
 }
 
-void MainWindow::applyFocus() {
-    switch (s_.focus) {
+void MainWindow::applyFocus(Focus focus) {
+    switch (focus) {
     case Focus::Table:
         table_->setFocus();
         break;
@@ -629,7 +616,6 @@ void MainWindow::applyFocus() {
     case Focus::Unchanged:
         break;
     }
-    s_.focus = Focus::Unchanged;
 }
 
 } // namespace tallyra

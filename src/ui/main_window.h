@@ -1,11 +1,12 @@
 // The main window: search bar, display box, summary line with its gauge,
 // letter list, ordering selector and the table, with the menus and keys of
-// the program. It holds no command logic: every event goes to the engine
-// over the session, and refresh() renders the session's state again.
+// the program. It holds no command logic: its menus, buttons and keys come
+// from the registry, every action goes to the engine, and refresh() renders
+// the session's state again.
 #pragma once
 
-#include "table/session.h"
-#include "table/shell.h"
+#include "shell/program.h"
+#include "shell/registry.h"
 #include "ui/dialogs.h"
 
 #include <QHash>
@@ -34,16 +35,19 @@ class SummaryLabel;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+    MainWindow(Program& program, Dialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Renders the session's state into the widgets.
     void refresh();
 
-    // Chooses a menu item, as a click on it would.
-    void chooseItem(const QString& name);
+    // Runs an item of the window, as a click on it would: gathers what it
+    // reads (the search box, its dialogs, `chosen` for the choice of its
+    // control), runs it and acts on the result.
+    void runItem(const QString& name, const QStringList& chosen = {});
 
     QTableView* table() const { return table_; }
+    GridModel* tableModel() const { return model_; }
     QLineEdit* searchBox() const { return search_; }
     QTextEdit* display() const { return display_; }
     QListWidget* letterList() const { return letters_; }
@@ -56,6 +60,8 @@ public:
     QAction* action(const QString& name) const { return actions_.value(name); }
     QMenu* menu(const QString& name) const { return menus_.value(name); }
     GoToDialog* goToDialog() const { return goTo_; }
+    // How often the text column was fitted to the width: once per resize.
+    int textColumnFits() const { return fits_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,15 +71,13 @@ protected:
 private:
     QWidget* buildSearchBar();
     void buildMenus();
-    void wireMenu(QMenu* menu, const QString& name, const std::vector<MenuEntry>& entries);
-    void wireAction(QAction* action, const MenuEntry& entry);
-    void addShortcuts(const std::vector<MenuEntry>& entries);
-    void showPopup(QMenu* menu, QWidget* owner, const QPoint& pos);
+    void fillMenu(QMenu* menu, const QString& name);
+    void wireAction(QAction* action, const Command& row);
+    void showPopup(const QString& control, QWidget* owner, const QPoint& pos);
 
-    void runKey(KeyCommand command);
-    // Renders the state a command left, then shows its message, if any.
-    void report(const QString& message);
-    void openGoTo();
+    // Acts on what a command left: the windows it opens or closes, the
+    // clipboard, the rendering, its message and the focus.
+    void act(const Result& result);
     void tableSelectionChanged();
     void displaySelectionChanged();
 
@@ -85,8 +89,9 @@ private:
     void syncGauge();
     void syncOrdering();
     void syncItems();
-    void applyFocus();
+    void applyFocus(Focus focus);
 
+    Program& program_;
     Session& s_;
     Dialogs& dialogs_;
 
@@ -105,6 +110,8 @@ private:
 
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
+    // The context menu of each control, by the control's name.
+    QHash<QString, QMenu*> popups_;
 
     // What the widgets show, to render only what changed.
     QString shownText_;
@@ -114,6 +121,7 @@ private:
     QStringList shownLetters_;
     std::vector<int> shownWidths_;
     bool syncing_ = false;
+    int fits_ = 0;
 };
 
 } // namespace tallyra

@@ -1,4 +1,4 @@
-#include "table/grid.h"
+#include "core/grid.h"
 
 #include "measures/measures.h"
 
@@ -27,43 +27,55 @@ quint64 Grid::next_revision() {
     return ++last;
 }
 
+void Grid::changed() {
+    revision_ = dataRevision_ = next_revision();
+}
+
 Grid::Grid(int columns, int rows) {
     setColumnCount(columns);
     setRowCount(rows);
 }
 
 void Grid::setColumnCount(int columns) {
-    revision_ = next_revision();
-    columns_ = std::max(0, columns);
-    for (auto& row : cells_)
-        row.resize(columns_);
+    columns = std::max(0, columns);
+    changed();
+    if (columns != columns_) {
+        std::vector<QString> cells(size_t(rows_) * size_t(columns));
+        const int kept = std::min(columns, columns_);
+        for (int r = 0; r < rows_; ++r)
+            for (int c = 0; c < kept; ++c)
+                cells[size_t(r) * columns + c] = std::move(cells_[size_t(r) * columns_ + c]);
+        cells_ = std::move(cells);
+        columns_ = columns;
+    }
     widths_.resize(columns_, 64);
 }
 
 void Grid::setRowCount(int rows) {
-    revision_ = next_revision();
-    cells_.resize(std::max(0, rows), std::vector<QString>(columns_));
+    changed();
+    rows_ = std::max(0, rows);
+    cells_.resize(size_t(rows_) * size_t(columns_));
 }
 
 const QString& Grid::cell(int column, int row) const {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_)
+    if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
         return kEmpty;
-    return cells_[row][column];
+    return cells_[size_t(row) * columns_ + column];
 }
 
 void Grid::setCell(int column, int row, const QString& text) {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_)
+    if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
         return;
-    revision_ = next_revision();
-    cells_[row][column] = text;
+    changed();
+    cells_[size_t(row) * columns_ + column] = text;
 }
 
 void Grid::clearRow(int row) {
-    if (row < 0 || row >= rowCount())
+    if (row < 0 || row >= rows_)
         return;
-    revision_ = next_revision();
-    for (auto& c : cells_[row])
-        c.clear();
+    changed();
+    for (int c = 0; c < columns_; ++c)
+        cells_[size_t(row) * columns_ + c].clear();
 }
 
 QString Grid::columnText(int column) const {
@@ -118,6 +130,28 @@ int a3dad_sabika(const Grid& grid, int column, int /*unused*/) {
     for (int r = 1; r < grid.selectionTop() && r < grid.rowCount(); ++r)
         sum += to_int(grid.cell(column, r)).value_or(0);
     return sum;
+}
+
+namespace {
+
+void reverseRows(Grid& table, int keptColumn) {
+    const int n = table.dataRowCount();
+    for (int top = 1, bottom = n; top < bottom; ++top, --bottom) {
+        const regi_aya upper = table.readRow(top);
+        const regi_aya lower = table.readRow(bottom);
+        table.writeRow(top, lower, keptColumn);
+        table.writeRow(bottom, upper, keptColumn);
+    }
+}
+
+} // namespace
+
+void retri_aya(Grid& table) {
+    reverseRows(table, 1);
+}
+
+void retri_soura(Grid& table) {
+    reverseRows(table, -1);
 }
 
 } // namespace tallyra

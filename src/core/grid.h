@@ -24,8 +24,8 @@ public:
     Grid(int columns, int rows);
 
     int columnCount() const { return columns_; }
-    int rowCount() const { return static_cast<int>(cells_.size()); }
-    int dataRowCount() const { return rowCount() > 0 ? rowCount() - 1 : 0; }
+    int rowCount() const { return rows_; }
+    int dataRowCount() const { return rows_ > 0 ? rows_ - 1 : 0; }
 
     // Growing adds empty cells; shrinking drops the cells cut off.
     void setColumnCount(int columns);
@@ -51,9 +51,11 @@ public:
     void setCurrentRow(int row);
     void setSelection(int top, int bottom);
 
-    // Grows with every change of the cells or of the shape, so that a view
-    // knows when to read the grid again.
+    // Grows with every change of the cells, the shape or the column widths.
     quint64 revision() const { return revision_; }
+    // Grows with every change of the cells or the shape only: what a view
+    // must read again, as opposed to a width it merely applies.
+    quint64 dataRevision() const { return dataRevision_; }
 
     regi_aya readRow(int row) const;
     // Writes the record's fields into `row`, every column except `skipColumn`
@@ -62,10 +64,13 @@ public:
 
 private:
     static quint64 next_revision();
+    void changed();
 
     quint64 revision_ = next_revision();
+    quint64 dataRevision_ = revision_;
     int columns_ = 0;
-    std::vector<std::vector<QString>> cells_;
+    int rows_ = 0;
+    std::vector<QString> cells_; // row after row, columns_ cells each
     std::vector<int> widths_;
     int current_ = 1;
     int selTop_ = 1;
@@ -76,5 +81,12 @@ private:
 // row (rows 1 to selectionTop() - 1); 0 when the selection starts at row 1.
 // Cells that do not hold a number add nothing. The third argument is unused.
 int a3dad_sabika(const Grid& grid, int column, int unused = 0);
+
+// Reverses the data rows in every column but column 1, the position column,
+// which keeps counting from the top. Serves the verse table and the word table.
+void retri_aya(Grid& table);
+
+// Reverses the data rows in every column (the surah table).
+void retri_soura(Grid& table);
 
 } // namespace tallyra

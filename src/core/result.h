@@ -1,0 +1,26 @@
+// What a command leaves for the window that ran it to do.
+#pragma once
+
+#include "core/state.h"
+#include "core/windows.h"
+
+#include <QString>
+
+namespace tallyra {
+
+struct Result {
+    // The message to show in a message box; empty when none.
+    QString message;
+    // Where the keyboard focus goes.
+    Focus focus = Focus::Unchanged;
+    // The window that opens, or closes, once the command has run.
+    WindowId open = WindowId::None;
+    WindowId close = WindowId::None;
+    // Text the command copies to the clipboard; empty when none.
+    QString clipboard;
+    // True when the command could not run: its item is disabled, or it is not
+    // a command of that window. Nothing changed.
+    bool refused = false;
+};
+
+} // namespace tallyra

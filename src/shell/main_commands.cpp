@@ -1,0 +1,498 @@
+// The main window's rows of the registry: its menu bar and context menus
+// with their opening rules, its five buttons, the ordering selector, the
+// table, and the keys of the window.
+#include "shell/program.h"
+#include "shell/registry.h"
+
+#include "corpus/surahs.h"
+#include "display/display.h"
+#include "measures/measures.h"
+#include "search/position.h"
+#include "search/search.h"
+#include "statistics/nabra.h"
+#include "statistics/repetition.h"
+#include "statistics/surah_statistics.h"
+#include "statistics/verse_statistics.h"
+#include "table/frame.h"
+#include "table/ordering.h"
+#include "table/tables.h"
+
+namespace tallyra {
+
+namespace {
+
+// Commands over the main window's session, as the rows call them.
+template <auto F> Result plain(Program& p, const QStringList&) {
+    F(p.main);
+    return {};
+}
+
+// A command that reads one input and returns the message to show.
+template <auto F> Result one(Program& p, const QStringList& in) {
+    return {F(p.main, in.value(0))};
+}
+
+template <auto F> Result two(Program& p, const QStringList& in) {
+    return {F(p.main, in.value(0), in.value(1))};
+}
+
+Result open_goto(Program&, const QStringList&) {
+    Result r;
+    r.open = WindowId::GoTo;
+    return r;
+}
+
+Result order(Program& p, const QStringList& in) {
+    select_ordering_item(p.main, to_int(in.value(0)).value_or(-1));
+    return {};
+}
+
+// A click on a table row; the row already current is shown again.
+Result show(Program& p, const QStringList& in) {
+    Session& s = p.main;
+    const int row = to_int(in.value(0)).value_or(0);
+    if (row == s.table.currentRow())
+        show_row(s, row);
+    else
+        change_row(s, row);
+    return {};
+}
+
+// The display box's edit actions.
+Result copy_selection(Program& p, const QStringList&) {
+    const DisplayBox& box = p.main.display;
+    Result r;
+    r.clipboard = box.text.mid(box.selectionStart, box.selectionLength);
+    return r;
+}
+
+Result select_all(Program& p, const QStringList&) {
+    display_selection_changed(p.main, 0, int(p.main.display.text.size()));
+    return {};
+}
+
+Result focus(Focus where) {
+    Result r;
+    r.focus = where;
+    return r;
+}
+
+// The verse statistics menu: the commands on the displayed verse need a verse
+// in row 1; the repetition commands, in table-only mode, two rows at least.
+void open_verse_statistics(Program& p) {
+    Session& s = p.main;
+    const bool ayat = s.ayat;
+    for (const char* item : {"N51", "N77"})
+        s.setEnabled(QString::fromLatin1(item),
+                     ayat && !s.table.cell(verse_col::text, 1).isEmpty());
+    const bool rows = !s.checked(QStringLiteral("N88")) || s.table.rowCount() > 2;
+    for (const char* item : {"N48", "N49", "N210", "N310"})
+        s.setEnabled(QString::fromLatin1(item), ayat && rows);
+}
+
+// The word and letter statistics menu: the commands on the display box's
+// text need text there, and those that read the verse table need one shown.
+void open_word_statistics(Program& p) {
+    Session& s = p.main;
+    const bool d = !s.display.text.isEmpty();
+    for (const char* item : {"N13", "N15", "N22", "N28", "N29", "N30"})
+        s.setEnabled(QString::fromLatin1(item), d);
+    for (const char* item : {"N13", "N28", "N30", "N78"})
+        s.setEnabled(QString::fromLatin1(item), s.ayat && d);
+}
+
+void open_copy_menu(Program& p) {
+    Session& s = p.main;
+    const bool d = !s.display.text.isEmpty();
+    for (const char* item : {"N26", "N35", "N36", "N38", "N39", "N40"})
+        s.setEnabled(QString::fromLatin1(item), d);
+    for (const char* item : {"N38", "N40"})
+        s.setEnabled(QString::fromLatin1(item), s.ayat && d);
+    for (const char* item : {"N33", "N34"})
+        s.setEnabled(QString::fromLatin1(item), true);
+}
+
+void show_items(Session& s, std::initializer_list<const char*> names, bool visible) {
+    for (const char* name : names)
+        s.setVisible(QString::fromLatin1(name), visible);
+}
+
+void open_table_menu(Program& p) {
+    Session& s = p.main;
+    const bool ayat = s.ayat;
+    const int rows = s.table.rowCount();
+    const bool verseInRow1 = !s.table.cell(verse_col::text, 1).isEmpty();
+    show_items(s, {"N79", "N93"}, ayat && verseInRow1 && rows < kVerseCount + 1);
+    show_items(s, {"N94"}, ayat && s.savedRows > 0);
+    show_items(s, {"N97"}, ayat && rows > 2);
+    show_items(s, {"N98"}, !ayat && rows > 2);
+    show_items(s, {"N96"}, ayat);
+    show_items(s, {"N58", "N59", "N66", "N73", "N91"}, rows > 2);
+    if (rows <= 2) {
+        show_items(s, {"N84"}, false);
+        return;
+    }
+    show_items(s, {"N54", "N65", "N72"}, s.orderingItems.size() == 6);
+    show_items(s, {"N55", "N61", "N68", "N74", "N75", "N76", "N84"}, ayat);
+    show_items(s, {"N57", "N62", "N69"}, !ayat);
+    show_items(s, {"N82", "N47"}, true);
+}
+
+void open_letter_menu(Program& p) {
+    Session& s = p.main;
+    show_items(s, {"N80", "N81", "N87", "N89", "N92", "N107"}, !s.display.text.isEmpty());
+    s.setEnabled(QStringLiteral("N107"), s.p9 > 0 && s.checked(QStringLiteral("N89")));
+}
+
+constexpr WindowId M = WindowId::Main;
+
+Row menu(const char* name, const char16_t* caption = u"") {
+    return Row(M, ItemKind::Menu, name, caption);
+}
+Row item(const char* name, const char16_t* caption) {
+    return Row(M, ItemKind::Command, name, caption);
+}
+Row check(const char* name, const char16_t* caption) {
+    return Row(M, ItemKind::Check, name, caption);
+}
+Row button(const char* name, const char16_t* caption) {
+    return Row(M, ItemKind::Button, name, caption);
+}
+
+// The three filter submenus of the table menu list the same seven columns.
+void filter_menu(std::vector<Command>& rows, const char* name, const char16_t* caption,
+                 const char* const (&items)[7], bool separated = false) {
+    static const char16_t* const columns[7] = {
+        u"رقم الترتيب", u"رقم السورة", u"رقم الآية", u"عدد آيات السور",
+        u"عدد الكلمات", u"عدد الحروف", u"التكرار",
+    };
+    Row sub = menu(name, caption).in("PopupMenu1");
+    if (separated)
+        sub.separated();
+    rows.push_back(sub);
+    for (int i = 0; i < 7; ++i)
+        rows.push_back(item(items[i], columns[i]).in(name));
+}
+
+std::pair<int, int> ordering_range(const Program& p, const QStringList&) {
+    return {0, int(p.main.orderingItems.size()) - 1};
+}
+
+std::pair<int, int> row_range(const Program& p, const QStringList&) {
+    return {1, p.main.table.rowCount() - 1};
+}
+
+bool display_holds_text(const Program& p) {
+    return !p.main.display.text.isEmpty();
+}
+
+} // namespace
+
+std::vector<Command> main_window_commands() {
+    const Input wordNumber = dialog(word_number_caption(), word_number_prompt(), "N");
+    Input letterInDisplay = dialog(letter_number_caption(), letter_number_prompt(), "N");
+    // The letter lookup in an empty display box says so before it asks.
+    letterInDisplay.asked = display_holds_text;
+    const Input letterInTable = dialog(letter_number_caption(), letter_number_prompt(), "N");
+
+    std::vector<Command> rows = {
+        // The buttons of the search bar, each with the key the window sees.
+        button("BitBtn1", u"بحث\nEnter")
+            .windowKey("Enter")
+            .hint(u"للبحث في الآيات الموجودة في الجدول   Ctrl+Enter\rللبحث المستقل أي "
+                  u"المطابق إضغط بزر الفأرة الأيمن وأشّر على المطابق")
+            .reads(search_box("TERM"))
+            .verb("search", "every occurrence of TERM (within the table with table-only on)")
+            .does(one<BitBtn1Click>),
+        button("BitBtn2", u"عرض سور القرآن\nF4")
+            .windowKey("F4")
+            .hint(u"عرض كل سور القرآن الكريم 114 سورة")
+            .verb("surahs", "show the 114 surahs")
+            .does(plain<BitBtn2Click>),
+        button("BitBtn3", u"عرض آيات القرآن\nF3")
+            .windowKey("F3")
+            .hint(u"عرض كل آيات القرآن الكريم 6236 آية")
+            .verb("verses", "show every verse")
+            .does(plain<BitBtn3Click>),
+        button("BitBtn4", u"الإنتقال إلى الآية رقم\nF5")
+            .windowKey("F5")
+            .hint(u"الذهاب إلى آية معينة في جدول الآيات")
+            .does(open_goto),
+        // Its caption names the switch it performs (waw_button_caption).
+        button("BitBtn5", u"دمج واو العطف\nF2")
+            .windowKey("F2")
+            .hint(u"عرض كل آيات وسور القرآن الكريم بدمج واو العطف أو فصلها حسب ما هو "
+                  u"مكتوب على هذا الزر")
+            .verb("waw", "switch between the separated-waw and merged-waw text")
+            .does(plain<BitBtn5Click>),
+
+        // The keys that move the focus wherever it is.
+        Row(M, ItemKind::Key, "FocusSearchBox")
+            .windowKey("+")
+            .does([](Program&, const QStringList&) { return focus(Focus::SearchBoxSelected); }),
+        Row(M, ItemKind::Key, "FocusTable").windowKey("-").does([](Program&, const QStringList&) {
+            return focus(Focus::Table);
+        }),
+        Row(M, ItemKind::Key, "FocusDisplay").windowKey("*").does([](Program&, const QStringList&) {
+            return focus(Focus::Display);
+        }),
+
+        // The ordering selector and the table.
+        Row(M, ItemKind::Control, "RadioGroup1")
+            .reads(chosen("ITEM", ordering_range))
+            .verb("order", "order the rows by item ITEM of the ordering selector (0: mushaf order)")
+            .does(order),
+        Row(M, ItemKind::Control, "StringGrid1")
+            .reads(chosen("ROW", row_range))
+            .verb("show", "make table row ROW current and show it in the display box")
+            .does(show),
+
+        // The menu bar.
+        menu("MainMenu"),
+        item("N108", u"حول البرنامج").in("MainMenu").shortcut("F1"),
+        item("N27", u"قواعد الإحصاء        ").in("MainMenu").shortcut("Ctrl+K"),
+        item("N44", u"الحاسبة      ").in("MainMenu").shortcut("Ctrl+T"),
+        item("N12", u"تحليل الأعداد      ").in("MainMenu").shortcut("Ctrl+F12").hint("Ctrl+F12"),
+        menu("N37", u"نسخ البيانات      ").in("MainMenu").opened(open_copy_menu),
+        item("N26", u"نسخ ما في مربع العرض").in("N37").shortcut("Alt+F1"),
+        item("N35", u"نسخ ما في مربع الحروف").in("N37").shortcut("Alt+F2"),
+        item("N36", u"نسخ ما في جدول الآيات أو السور بدون نص الآية الكريمة")
+            .in("N37")
+            .separated()
+            .shortcut("Alt+F3"),
+        item("N38", u"نسخ ما في جدول الآيات مع نص الآية الكريمة").in("N37").shortcut("Alt+F4"),
+        item("N39", u"نسخ الأسطر المحددة من جدول الآيات أو السور بدون نص الآية الكريمة      ")
+            .in("N37")
+            .separated()
+            .shortcut("Alt+F5"),
+        item("N40", u"نسخ الأسطر المحددة من جدول الآيات مع نص الآية الكريمة")
+            .in("N37")
+            .shortcut("Alt+F6"),
+        item("N33", u"نسخ القرآن كاملا بفصل واو العطف").in("N37").separated().shortcut("Alt+F7"),
+        item("N34", u"نسخ القرآن كاملا بدمج واو العطف").in("N37").shortcut("Alt+F8"),
+        // Its laid-out caption "إحصاء حروف الجدول  " is replaced at start-up.
+        item("N6", u"إحصاء حروف الجدول       ")
+            .in("MainMenu")
+            .shortcut("Ctrl+F11")
+            .hint("Ctrl+F11")
+            .verb("census", "letter census of the table shown, into the letter list")
+            .does(plain<N6Click>),
+
+        menu("N20", u"إحصاء السور      ").in("MainMenu"),
+        item("N24", u"السور التي تبدأ بـ")
+            .in("N20")
+            .shortcut("Alt+F9")
+            .reads(search_box("P"))
+            .verb("surahs-begin", "the surahs that begin with P")
+            .does(one<N24Click>),
+        item("N25", u"السور التي تنتهي بـ")
+            .in("N20")
+            .shortcut("Alt+F10")
+            .reads(search_box("P"))
+            .verb("surahs-end", "the surahs that end with P")
+            .does(one<N25Click>),
+        item("N31", u"السور التي تبدأ بـ   وتنتهي بـ      ")
+            .in("N20")
+            .shortcut("Alt+F11")
+            .reads(dialog(two_term_caption(), begin_prompt(true), "A"))
+            .reads(dialog(two_term_caption(), end_prompt(true), "B"))
+            .verb("surahs-begin-end", "the surahs that begin with A and end with B")
+            .does(two<N31Click>),
+        item("N01", u"السور التي يوجد بها رمز النبرة")
+            .in("N20")
+            .hidden()
+            .verb("nabra-surahs", "the surahs that carry the nabra mark")
+            .does(plain<N01Click>),
+
+        menu("N8", u"إحصاء الآيات      ").in("MainMenu").opened(open_verse_statistics),
+        item("N1", u"إحصاء الآيات التي تبدأ بـ")
+            .in("N8")
+            .shortcut("F6")
+            .reads(search_box("P"))
+            .verb("begins", "the verses that begin with P")
+            .does(one<N1Click>),
+        item("N2", u"إحصاء الآيات التي تنتهي بـ")
+            .in("N8")
+            .shortcut("F7")
+            .reads(search_box("P"))
+            .verb("ends", "the verses that end with P")
+            .does(one<N2Click>),
+        item("N3", u"إحصاء الآيات التي تبدأ بـ  وتنتهي بـ")
+            .in("N8")
+            .shortcut("F8")
+            .reads(dialog(two_term_caption(), begin_prompt(false), "A"))
+            .reads(dialog(two_term_caption(), end_prompt(false), "B"))
+            .verb("begins-ends", "the verses that begin with A and end with B")
+            .does(two<N3Click>),
+        item("N5", u"إحصاء الآيات التي عدد حروفها ...")
+            .in("N8")
+            .separated()
+            .shortcut("F9")
+            .reads(search_box("N"))
+            .verb("letters", "the verses of N letters")
+            .does(one<N5Click>),
+        item("N4", u"إحصاء الآيات التي عدد كلماتها ...")
+            .in("N8")
+            .shortcut("F10")
+            .reads(search_box("N"))
+            .verb("words", "the verses of N words")
+            .does(one<N4Click>),
+        item("N46", u"إحصاء الآيات التي يوجد بها رمز النبرة")
+            .in("N8")
+            .hidden()
+            .verb("nabra-verses", "the verses that carry the nabra mark")
+            .does(plain<N46Click>),
+        item("N51", u"إحصاء كل الآيات المطابقة للآية المعروضة")
+            .in("N8")
+            .shortcut("Ctrl+D")
+            .verb("identical", "the verses equal to the verse shown")
+            .does(plain<N51Click>),
+        // The search box's text is kept as the last search's text.
+        item("N77", u"إحصاء كل الآيات التي تحوي الآية المعروضة       ")
+            .in("N8")
+            .shortcut("Ctrl+E")
+            .reads(search_box())
+            .verb("containing", "the verses containing the verse shown")
+            .does(one<N77Click>),
+        item("N48", u"إحصاء الآيات دون تكرار")
+            .in("N8")
+            .separated()
+            .shortcut("Ctrl+F")
+            .verb("distinct", "every distinct verse text once, with its count")
+            .does(plain<N48Click>),
+        item("N49", u"إحصاء الآيات المكررة")
+            .in("N8")
+            .shortcut("Ctrl+G")
+            .verb("repeated", "every repetition of a verse text after its first")
+            .does(plain<N49Click>),
+        item("N210", u"إحصاء الآيات التي تكررت")
+            .in("N8")
+            .shortcut("Ctrl+H")
+            .verb("repeated-texts", "the verse texts that occur more than once")
+            .does(plain<N210Click>),
+        item("N310", u"إحصاء الآيات التي لم تتكرر")
+            .in("N8")
+            .shortcut("Ctrl+L")
+            .verb("unrepeated", "the verse texts that occur once")
+            .does(plain<N310Click>),
+
+        menu("N7", u"إحصاء الكلمات والحروف      ").in("MainMenu").opened(open_word_statistics),
+        item("N9", u"إحصاء الكلمات التي تبدأ بـ").in("N7").shortcut("Ctrl+F6"),
+        item("N10", u"إحصاء الكلمات التي تنتهي بـ").in("N7").shortcut("Ctrl+F7"),
+        item("N11", u"إحصاء الكلمات التي تبدأ بـ  وتنتهي بـ").in("N7").shortcut("Ctrl+F8"),
+        item("N17", u"إحصاء الكلمات التي عدد حروفها ...").in("N7").separated().shortcut("Ctrl+F9"),
+        item("N18", u"إحصاء الكلمات التي يوجد بها ...").in("N7").shortcut("Ctrl+F5"),
+        item("N02", u"إحصاء الكلمات التي يوجد بها رمز النبرة").in("N7").hidden(),
+        item("N43", u"إحصاء الكلمات التي تحوي الحروف مع مراعاة الترتيب")
+            .in("N7")
+            .shortcut("Ctrl+F10"),
+        item("N45", u"إحصاء الكلمات التي تحوي الحروف دون مراعاة الترتيب       ")
+            .in("N7")
+            .shortcut("Alt+F12"),
+        item("N13", u"فرز كلمات كل الآيات المعروضة في الجدول").in("N7").separated().shortcut("F11"),
+        item("N15", u"فرز كلمات الآية أو السورة المختارة في مربع العرض").in("N7").shortcut("F12"),
+        item("N22", u"البحث عن الكلمة رقم ...في مربع العرض")
+            .in("N7")
+            .separated()
+            .shortcut("Ctrl+F1")
+            .reads(wordNumber)
+            .verb("word-at", "find word N of the display box")
+            .does(one<N22Click>),
+        item("N28", u"البحث عن الكلمة رقم ...في جدول الآيات")
+            .in("N7")
+            .shortcut("Ctrl+F2")
+            .reads(wordNumber)
+            .verb("word-in-table", "find word N of the verse table")
+            .does(one<N28Click>),
+        item("N29", u"البحث عن الحرف رقم ...في مربع العرض")
+            .in("N7")
+            .separated()
+            .shortcut("Ctrl+F3")
+            .reads(letterInDisplay)
+            .verb("letter-at", "find letter N of the display box")
+            .does(one<N29Click>),
+        item("N30", u"البحث عن الحرف رقم ...في جدول الآيات")
+            .in("N7")
+            .shortcut("Ctrl+F4")
+            .reads(letterInTable)
+            .verb("letter-in-table", "find letter N of the verse table")
+            .does(one<N30Click>),
+        item("N78", u"للبحث متعدد الكلمات أو العبارات").in("N7").shortcut("Ctrl+N"),
+
+        // The table's context menu.
+        menu("PopupMenu1").owner("StringGrid1").opened(open_table_menu),
+        item("N73", u"عكس الترتيب الحالي").in("PopupMenu1"),
+        item("N79", u"عرض الآيات المكملة").in("PopupMenu1"),
+        item("N84", u"الترتيب حسب رقم الآية").in("PopupMenu1"),
+        item("N97", u"حذف الآيات المحددة").in("PopupMenu1").separated(),
+        item("N98", u"حذف السُور المحددة").in("PopupMenu1"),
+    };
+
+    static const char* const range[7] = {"N74", "N56", "N55", "N57", "N52", "N53", "N54"};
+    static const char* const exclusion[7] = {"N75", "N60", "N61", "N62", "N63", "N64", "N65"};
+    static const char* const divisibility[7] = {"N76", "N67", "N68", "N69", "N70", "N71", "N72"};
+    filter_menu(rows, "N58", u"الحصر بين عددين", range);
+    filter_menu(rows, "N59", u"إستثناء حصر العددين", exclusion);
+    filter_menu(rows, "N66", u"قابلية القسمة على", divisibility);
+
+    const std::vector<Command> rest = {
+        item("N93", u"الحفظ المؤقت لجدول الآيات").in("PopupMenu1").separated(),
+        item("N94", u"إسترجاع جدول الآيات المحفوظ").in("PopupMenu1"),
+        item("N91", u"إختيار سُور من الجدول").in("PopupMenu1").separated(),
+        item("N96", u"إختيار آيات من القرآن الكريم").in("PopupMenu1"),
+        item("N82", u"الحاسبة").in("PopupMenu1").separated(),
+        item("N47", u"دفتر الملاحظات").in("PopupMenu1"),
+
+        // The letter list's context menu.
+        menu("PopupMenu2").owner("ListBox1").opened(open_letter_menu),
+        item("N80", u"عكس الترتيب الحالي")
+            .in("PopupMenu2")
+            .verb("reverse-letters", "reverse the letter lines of the letter list")
+            .does(plain<N80Click>),
+        check("N87", u"ترتيب تصاعدي للحروف")
+            .in("PopupMenu2")
+            .verb("letters-sorted", "keep the letter list in ascending order from the next "
+                                    "display on"),
+        item("N92", u"إضافة كل الحروف إلى القائمة").in("PopupMenu2"),
+        item("N81", u"نسخ ما في مربع الحروف إلى ملف وورد").in("PopupMenu2"),
+        check("N89", u"تشغيل جمع الحروف").in("PopupMenu2").does(plain<N89Click>),
+        item("N107", u"إلغاء الجمع السابق").in("PopupMenu2").does(plain<N107Click>),
+
+        // The search button's context menu: the search options.
+        menu("PopupMenu3").owner("BitBtn1"),
+        item("N86", u"بحث في الآيات الموجودة في الجدول فقط        Ctrl+Enter")
+            .in("PopupMenu3")
+            .hidden()
+            .windowKey("Ctrl+Enter")
+            .reads(search_box("TERM"))
+            .verb("search-table", "every occurrence of TERM in the rows the table shows")
+            .does(one<search_in_table>),
+        check("N88", u"تفعيل البحث في جدول الآيات فقط أو السورة المحددة  في جدول السور فقط")
+            .in("PopupMenu3")
+            .verb("table-only", "search and count in the rows of the table only")
+            .does(plain<N88Click>),
+        check("N104", u"بحث مستـقـل - مطابق -")
+            .in("PopupMenu3")
+            .verb("exact", "count only whole words and phrases, bounded by non-letters"),
+
+        // The display box's context menu.
+        menu("PopupMenu4").owner("RichEdit1"),
+        check("N103", u"التسلسل الطبيعي للحروف").in("PopupMenu4").hidden(),
+        check("N99", u"حساب الجُمَّل").in("PopupMenu4").hidden(),
+        check("N105", u"الكلمة رقم ... في الجدول").in("PopupMenu4"),
+        check("N106", u"الحرف رقم ... في الجدول").in("PopupMenu4"),
+        item("Copy1", u"نسخ النص المحدد")
+            .in("PopupMenu4")
+            .separated()
+            .shortcut("Ctrl+C")
+            .does(copy_selection),
+        item("N100", u"تحديد كل النص").in("PopupMenu4").shortcut("Ctrl+A").does(select_all),
+
+        // The search box's context menu is empty: no edit menu either.
+        menu("PopupMenu5").owner("Edit1"),
+    };
+    rows.insert(rows.end(), rest.begin(), rest.end());
+    return rows;
+}
+
+} // namespace tallyra

@@ -1,0 +1,47 @@
+#include "shell/program.h"
+
+#include <algorithm>
+
+namespace tallyra {
+
+Program::Program(const Corpus& corpus) : main(corpus) {}
+
+Items& Program::items(WindowId window) {
+    return const_cast<Items&>(std::as_const(*this).items(window));
+}
+
+const Items& Program::items(WindowId window) const {
+    switch (window) {
+    case WindowId::Main:
+        return main.items;
+    case WindowId::GoTo:
+        return goTo.items;
+    default:
+        return none_;
+    }
+}
+
+bool Program::isShown(WindowId window) const {
+    return window == WindowId::Main ||
+           std::find(shown_.begin(), shown_.end(), window) != shown_.end();
+}
+
+WindowId Program::active() const {
+    return shown_.empty() ? WindowId::Main : shown_.back();
+}
+
+void Program::show(WindowId window) {
+    if (window != WindowId::None && !isShown(window))
+        shown_.push_back(window);
+}
+
+void Program::hide(WindowId window) {
+    shown_.erase(std::remove(shown_.begin(), shown_.end(), window), shown_.end());
+}
+
+void Program::apply(const Result& result) {
+    hide(result.close);
+    show(result.open);
+}
+
+} // namespace tallyra

@@ -1,0 +1,183 @@
+#include "shell/registry.h"
+
+#include <QHash>
+#include <QtGlobal>
+
+namespace tallyra {
+
+namespace {
+
+struct Index {
+    QHash<QPair<int, QString>, int> items;
+    QHash<QString, int> verbs;
+};
+
+const Index& index() {
+    static const Index built = [] {
+        Index out;
+        const std::vector<Command>& rows = registry();
+        for (int i = 0; i < int(rows.size()); ++i) {
+            const Command& c = rows[i];
+            const QPair<int, QString> key(int(c.window), c.item);
+            // Two rows of one name would make one of them unreachable.
+            if (out.items.contains(key))
+                qFatal("The item %s stands twice in the registry of its window.",
+                       qPrintable(c.item));
+            out.items.insert(key, i);
+            if (!c.verb.isEmpty()) {
+                if (out.verbs.contains(c.verb))
+                    qFatal("The verb %s stands twice in the registry.", qPrintable(c.verb));
+                out.verbs.insert(c.verb, i);
+            }
+        }
+        return out;
+    }();
+    return built;
+}
+
+} // namespace
+
+const std::vector<Command>& registry() {
+    static const std::vector<Command> rows = [] {
+        std::vector<Command> all = main_window_commands();
+        for (Command& c : goto_window_commands())
+            all.push_back(std::move(c));
+        return all;
+    }();
+    return rows;
+}
+
+const Command* find_command(WindowId window, const QString& item) {
+    const auto it = index().items.constFind(qMakePair(int(window), item));
+    return it == index().items.constEnd() ? nullptr : &registry()[*it];
+}
+
+const Command* find_verb(const QString& verb) {
+    const auto it = index().verbs.constFind(verb);
+    return it == index().verbs.constEnd() ? nullptr : &registry()[*it];
+}
+
+std::vector<const Command*> menu_rows(WindowId window, const QString& menu) {
+    std::vector<const Command*> out;
+    for (const Command& c : registry())
+        if (c.window == window && c.menu == menu && !menu.isEmpty())
+            out.push_back(&c);
+    return out;
+}
+
+QStringList menus_above(WindowId window, const QString& item) {
+    QStringList above;
+    for (const Command* c = find_command(window, item); c && !c->menu.isEmpty();
+         c = find_command(window, c->menu))
+        above.prepend(c->menu);
+    return above;
+}
+
+Row::Row(WindowId window, ItemKind kind, const char* item, const char16_t* caption) {
+    c_.window = window;
+    c_.kind = kind;
+    c_.item = QString::fromLatin1(item);
+    c_.caption = QString::fromUtf16(caption);
+}
+
+Row& Row::in(const char* menu) {
+    c_.menu = QString::fromLatin1(menu);
+    return *this;
+}
+
+Row& Row::separated() {
+    c_.separatorBefore = true;
+    return *this;
+}
+
+Row& Row::shortcut(const char* key) {
+    c_.key = QString::fromLatin1(key);
+    c_.windowKey = false;
+    return *this;
+}
+
+Row& Row::windowKey(const char* key) {
+    c_.key = QString::fromLatin1(key);
+    c_.windowKey = true;
+    return *this;
+}
+
+Row& Row::hidden() {
+    c_.hidden = true;
+    return *this;
+}
+
+Row& Row::hint(const char16_t* text) {
+    c_.hint = QString::fromUtf16(text);
+    return *this;
+}
+
+Row& Row::hint(const char* text) {
+    c_.hint = QString::fromLatin1(text);
+    return *this;
+}
+
+Row& Row::owner(const char* control) {
+    c_.owner = QString::fromLatin1(control);
+    return *this;
+}
+
+Row& Row::reads(Input input) {
+    c_.inputs.push_back(std::move(input));
+    return *this;
+}
+
+Row& Row::verb(const char* verb, const char* help) {
+    c_.verb = QString::fromLatin1(verb);
+    c_.help = QString::fromUtf8(help);
+    return *this;
+}
+
+Row& Row::via(const char* item) {
+    c_.via = QString::fromLatin1(item);
+    return *this;
+}
+
+Row& Row::does(Handler handler) {
+    c_.run = handler;
+    return *this;
+}
+
+Row& Row::opened(Rule rule) {
+    c_.opened = rule;
+    return *this;
+}
+
+Input search_box(const char* name) {
+    Input in;
+    in.from = Input::From::SearchBox;
+    in.name = QString::fromLatin1(name);
+    return in;
+}
+
+Input dialog(const QString& caption, const QString& prompt, const char* name) {
+    Input in;
+    in.from = Input::From::Dialog;
+    in.caption = caption;
+    in.prompt = prompt;
+    in.name = QString::fromLatin1(name);
+    return in;
+}
+
+Input chosen(const char* name,
+             std::function<std::pair<int, int>(const Program&, const QStringList&)> range) {
+    Input in;
+    in.from = Input::From::Control;
+    in.name = QString::fromLatin1(name);
+    in.range = std::move(range);
+    return in;
+}
+
+Input given(const char* name,
+            std::function<std::pair<int, int>(const Program&, const QStringList&)> range) {
+    Input in = chosen(name, std::move(range));
+    in.from = Input::From::CommandLine;
+    return in;
+}
+
+} // namespace tallyra
