@@ -76,8 +76,9 @@ TEST(Shell, RegistryRowsAreWhole) {
             EXPECT_TRUE(c.run || c.kind == ItemKind::Check);
         }
         // The rows of another window are reached through their own window.
-        if (!c.via.isEmpty())
+        if (!c.via.isEmpty()) {
             EXPECT_NE(find_command(M, c.via), nullptr);
+        }
         EXPECT_EQ(c.opened != nullptr && c.kind != ItemKind::Menu, false);
     }
     EXPECT_EQ(find_verb(N("begins")), find_command(M, N("N1")));

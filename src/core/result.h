@@ -23,4 +23,11 @@ struct Result {
     bool refused = false;
 };
 
+// The result of a command that reports at most a message.
+inline Result said(const QString& message) {
+    Result r;
+    r.message = message;
+    return r;
+}
+
 } // namespace tallyra

@@ -29,11 +29,11 @@ template <auto F> Result plain(Program& p, const QStringList&) {
 
 // A command that reads one input and returns the message to show.
 template <auto F> Result one(Program& p, const QStringList& in) {
-    return {F(p.main, in.value(0))};
+    return said(F(p.main, in.value(0)));
 }
 
 template <auto F> Result two(Program& p, const QStringList& in) {
-    return {F(p.main, in.value(0), in.value(1))};
+    return said(F(p.main, in.value(0), in.value(1)));
 }
 
 Result open_goto(Program&, const QStringList&) {
