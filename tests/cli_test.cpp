@@ -269,6 +269,111 @@ TEST(Cli, RefusedSearchAndStatisticsInput) {
     }
 }
 
+// Runs the built program through the shell, which gives what QProcess cannot:
+// bytes that are not UTF-8 and a standard output that is full or closed.
+struct ShellRun {
+    int status;
+    QByteArray out;
+    QString err;
+};
+
+ShellRun shell(const QString& script) {
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), script, QStringLiteral(TALLYRA_CLI_PATH)});
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// A device on which every write fails, as on a full disk.
+class FullDevice : public QIODevice {
+public:
+    FullDevice() {
+        open(QIODevice::WriteOnly);
+        setErrorString(QStringLiteral("No space left on device"));
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+TEST(Cli, OutputThatCannotBeWrittenExitsWithStatus3) {
+    FullDevice full;
+    QString errText;
+    QTextStream out(&full), err(&errText);
+    EXPECT_EQ(run_cli({q(u"search"), q(u"الله")}, out, err), 3);
+    err.flush();
+    EXPECT_EQ(errText,
+              q(u"tallyra-cli: the output could not be written: No space left on device\n"));
+
+    struct Case {
+        const char* script;
+        const char16_t* errorPart;
+    };
+    const Case cases[] = {
+        {"\"$0\" search الله > /dev/full", u"could not be written: No space left on device"},
+        {"\"$0\" --letters census > /dev/full", u"could not be written"},
+        {"\"$0\" search الله >&-", u"could not be written"},
+    };
+    for (const Case& c : cases) {
+        const ShellRun r = shell(QString::fromUtf8(c.script));
+        EXPECT_EQ(r.status, 3) << c.script;
+        EXPECT_TRUE(r.err.contains(q(c.errorPart))) << r.err.toStdString();
+    }
+    // A refusal keeps its own status: nothing is written to fail.
+    EXPECT_EQ(shell(QStringLiteral("\"$0\" verses > /dev/full")).status, 2);
+    EXPECT_EQ(shell(QStringLiteral("\"$0\" words x > /dev/full")).status, 1);
+}
+
+TEST(Cli, AnArgumentThatIsNotUtf8IsNamedAndRefused) {
+    struct Case {
+        QList<QByteArray> raw;
+        const char* message; // empty: the arguments are taken
+    };
+    const QByteArray bad("\xff\xfe");
+    const Case cases[] = {
+        {{"search", bad}, "argument 2 (input 1 of \"search\") is not UTF-8 text"},
+        {{"--letters", "waw", "+", "search", "\xd8"},
+         "argument 5 (input 1 of \"search\") is not UTF-8 text"},
+        {{"begins-ends", "\xd8\xa7", "a\xc3\x28"},
+         "argument 3 (input 2 of \"begins-ends\") is not UTF-8 text"},
+        {{bad}, "argument 1 (a command) is not UTF-8 text"},
+        {{"waw", "+", "\xed\xa0\x80"}, "argument 3 (a command) is not UTF-8 text"},
+        {{"search", "\xf0\x9f\x98"}, "argument 2 (input 1 of \"search\")"},
+        {{"search", "\xd8\xa7\xd9\x84\xd9\x84\xd9\x87"}, ""},
+        {{}, ""},
+    };
+    for (const Case& c : cases) {
+        QString message;
+        const std::optional<QStringList> args = decode_arguments(c.raw, message);
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(args.has_value(), *c.message == 0);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.message))) << message.toStdString();
+    }
+
+    const ShellRun r = shell(QStringLiteral("\"$0\" search \"$(printf '\\377\\376')\""));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err, q(u"tallyra-cli: argument 2 (input 1 of \"search\") is not UTF-8 text; set "
+                       u"the terminal to UTF-8 and type it again\n"));
+}
+
+TEST(Cli, DoubledPlusIsTheInputPlus) {
+    // No verse holds "+": a search for it finds nothing, and runs.
+    const CliRun plus = cli({q(u"search"), q(u"++")});
+    EXPECT_EQ(plus.status, 0) << plus.err.toStdString();
+    EXPECT_EQ(plus.out[0], q(u"لا يوجد نتائج"));
+    const CliRun chained = cli({q(u"search"), q(u"+++"), q(u"+"), q(u"surahs")});
+    EXPECT_EQ(chained.status, 0) << chained.err.toStdString();
+    EXPECT_EQ(chained.out.size(), 1 + 115);
+    // Each escape drops one "+"; a lone one still separates.
+    EXPECT_TRUE(cli({q(u"+++")}).err.contains(q(u"unknown command \"++\"")));
+    EXPECT_TRUE(cli({q(u"search"), q(u"+")}).err.contains(q(u"search takes 1 input(s), 0 given")));
+    EXPECT_TRUE(cli({q(u"search"), q(u"+a")}).err.isEmpty());
+}
+
 // The README's command table and the registry name the same verbs, and the
 // help lists each with its inputs and the key of its command.
 TEST(Cli, TheReadmeAndTheHelpListEveryVerbOfTheRegistry) {

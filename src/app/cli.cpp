@@ -3,6 +3,8 @@
 #include "measures/measures.h"
 #include "shell/dispatch.h"
 
+#include <QIODevice>
+#include <QStringDecoder>
 #include <optional>
 #include <vector>
 
@@ -16,8 +18,20 @@ const QString kUsage = QStringLiteral(
     "of the separated-waw text, then prints the summary line and the table as\n"
     "tab-separated text (with --letters: the letter list). Inputs are what the\n"
     "window reads: the search box's text or the answers of a command's dialogs.\n"
-    "A command that reports a message ends the run with status 1; a command that\n"
-    "cannot run, status 2.\n");
+    "A lone + separates two commands; an input made of + alone is written with one\n"
+    "+ more (++ for the input +, +++ for ++).\n"
+    "A command that reports a message ends the run with status 1, as does an\n"
+    "argument that is not UTF-8 text; a command that cannot run, status 2; output\n"
+    "that cannot be written, status 3.\n");
+
+const QString kSeparator = QStringLiteral("+");
+
+// An argument of two or more "+" and nothing else stands for the same with
+// one "+" fewer: the escape of an input that is a separator, or looks like
+// its escape.
+bool escaped_plus(const QString& arg) {
+    return arg.size() >= 2 && arg.count(u'+') == arg.size();
+}
 
 const QString kNotAvailable = QStringLiteral("هذا الأمر غير متاح في الحالة الحالية");
 
@@ -145,10 +159,10 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!rest.isEmpty()) {
         groups.emplace_back();
         for (const QString& arg : rest) {
-            if (arg == QStringLiteral("+"))
+            if (arg == kSeparator)
                 groups.emplace_back();
             else
-                groups.back().append(arg);
+                groups.back().append(escaped_plus(arg) ? arg.chopped(1) : arg);
         }
     }
     std::vector<Step> steps;
@@ -185,7 +199,52 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
     } else {
         print_table(session.table, out);
     }
+    // A script must be able to tell a result from a write that failed (a full
+    // disk, a closed pipe or standard output).
+    out.flush();
+    if (out.status() != QTextStream::Ok) {
+        const QIODevice* device = out.device();
+        err << "tallyra-cli: the output could not be written"
+            << (device && !device->errorString().isEmpty()
+                    ? QStringLiteral(": ") + device->errorString()
+                    : QString())
+            << '\n';
+        return 3;
+    }
     return 0;
+}
+
+std::optional<QStringList> decode_arguments(const QList<QByteArray>& raw, QString& message) {
+    QStringList args;
+    QString verb;           // of the command the argument belongs to
+    qsizetype position = 0; // of the argument within its command, the verb being 0
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString arg = utf8(raw[i]);
+        const bool option = i == 0 && arg == QStringLiteral("--letters");
+        if (utf8.hasError()) {
+            message = QStringLiteral("tallyra-cli: argument ") + QString::number(i + 1);
+            if (position == 0)
+                message += QStringLiteral(" (a command)");
+            else
+                message += QStringLiteral(" (input ") + QString::number(position) +
+                           QStringLiteral(" of \"") + verb + QStringLiteral("\")");
+            message += QStringLiteral(" is not UTF-8 text; set the terminal to UTF-8 and "
+                                      "type it again");
+            return std::nullopt;
+        }
+        args.append(arg);
+        if (option)
+            continue;
+        if (arg == kSeparator) {
+            position = 0;
+        } else {
+            if (position == 0)
+                verb = arg;
+            ++position;
+        }
+    }
+    return args;
 }
 
 } // namespace tallyra

@@ -4,11 +4,19 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 
 namespace tallyra {
 
-// args: the arguments after the program name. Returns the exit status:
-// 0 when every command ran, 2 when one was refused or unknown.
+// args: the arguments after the program name. Returns the exit status: 0
+// when every command ran and the output was written, 1 when a command
+// reported a message, 2 when one was refused or unknown, 3 when the output
+// could not be written (the reason is on `err`).
 int run_cli(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The program's arguments (after its name) as text: each must be valid
+// UTF-8. For one that is not, empty, and `message` names the argument by its
+// place and the command it belongs to.
+std::optional<QStringList> decode_arguments(const QList<QByteArray>& raw, QString& message);
 
 } // namespace tallyra
