@@ -102,6 +102,11 @@ TEST(TextFile, EncodingWritesTheMarkOfUtfAndRefusesWhatItCannotHold) {
     for (const char16_t* text : {u"א", u"\U0001F600", u"ٱ", u"ﻻ", u"Ａ"})
         EXPECT_FALSE(encode_text(q(text), TextEncoding::Windows1256)) << q(text).toStdString();
     EXPECT_TRUE(encode_text(q(u"\U0001F600"), TextEncoding::Utf8));
+    // Code page bytes that would begin as a byte-order mark: «ï»؟», a
+    // right-to-left mark before «ے» and the other way round.
+    for (const char16_t* text : {u"ï»؟ا", u"ے\u200F", u"\u200Fے"})
+        EXPECT_FALSE(encode_text(q(text), TextEncoding::Windows1256)) << q(text).toStdString();
+    EXPECT_EQ(encode_text(q(u"اے\u200F"), TextEncoding::Windows1256), QByteArray("\xC7\xFF\xFE"));
     // Half of a surrogate pair is no character in any encoding.
     const QString lone(QChar(0xD83D));
     EXPECT_FALSE(encode_text(lone, TextEncoding::Utf8));
@@ -165,6 +170,9 @@ TEST(TextFile, EachEncodingReadsBackWhatWasWritten) {
     // What the code page cannot hold is written in UTF-8 with its mark, and
     // reads back whole.
     const QString beyond = q(u"א ٱلله \U0001F600");
+    const QString markLike = q(u"\u200Fے\r\n");
+    EXPECT_EQ(write_text_file(path, markLike).encoding, TextEncoding::Utf8);
+    EXPECT_EQ(read_text_file(path).text, markLike);
     const TextFileWrite w = write_text_file(path, beyond);
     EXPECT_EQ(w.error, QString());
     EXPECT_EQ(w.encoding, TextEncoding::Utf8);

@@ -157,6 +157,12 @@ std::optional<QByteArray> encode_text(QStringView text, TextEncoding encoding) {
     QByteArray bytes = encode(text);
     if (encode.hasError())
         return std::nullopt;
+    // Code page bytes that begin as a byte-order mark does (the letters «ï»؟»,
+    // a right-to-left mark and «ے») would read back in another encoding.
+    if (encoding == TextEncoding::Windows1256)
+        for (const Mark& m : kMarks)
+            if (bytes.startsWith(m.bytes))
+                return std::nullopt;
     // The code page's converter may write a near character for one it lacks
     // (a best fit); only what reads back as it was counts as held.
     QStringDecoder decode = decoder(encoding);
@@ -219,20 +225,27 @@ TextFileRead read_text_file(const QString& path) {
         r.error = cannot_read(path, file.errorString());
         return r;
     }
-    if (file.size() > kMaxTextFileSize) {
-        r.error = cannot_read(path, QStringLiteral("حجمه أكبر من ") +
-                                        QString::number(kMaxTextFileSize / (1024 * 1024)) +
-                                        QStringLiteral(" ميغابايت"));
-        return r;
+    // A file is read whole once its size is known to be within the limit; a
+    // pipe, which has no size to check first, in pieces up to the limit and
+    // one byte beyond.
+    QByteArray bytes;
+    bool tooLarge = !file.isSequential() && file.size() > kMaxTextFileSize;
+    if (!tooLarge && !file.isSequential()) {
+        bytes = file.readAll();
+    } else {
+        while (!tooLarge) {
+            const QByteArray piece = file.read(1 << 16);
+            if (piece.isEmpty())
+                break;
+            bytes += piece;
+            tooLarge = bytes.size() > kMaxTextFileSize;
+        }
     }
-    // A device whose size is not known in advance (a pipe) is read up to the
-    // limit and one byte more.
-    const QByteArray bytes = file.read(kMaxTextFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
         r.error = cannot_read(path, file.errorString());
         return r;
     }
-    if (bytes.size() > kMaxTextFileSize) {
+    if (tooLarge) {
         r.error = cannot_read(path, QStringLiteral("حجمه أكبر من ") +
                                         QString::number(kMaxTextFileSize / (1024 * 1024)) +
                                         QStringLiteral(" ميغابايت"));
