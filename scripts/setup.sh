@@ -8,6 +8,8 @@ TOP="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-noto-core)
 # What the tests and the timings need besides.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format)
+# What the fuzz targets need: clang and its runtime, which carries libFuzzer.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()
