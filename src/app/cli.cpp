@@ -83,6 +83,29 @@ struct Step {
     QStringList args;
 };
 
+// The step of one command's arguments (its verb first), or empty when the
+// verb is unknown or the inputs are not as many as it takes; the reason and
+// the commands are then on `err`.
+std::optional<Step> parse_step(const QStringList& group, QTextStream& err) {
+    const Command* command = group.isEmpty() ? nullptr : find_verb(group.first());
+    if (!command) {
+        if (group.isEmpty())
+            err << "tallyra-cli: a command is missing around a \"+\"\n";
+        else
+            err << "tallyra-cli: unknown command \"" << group.first() << "\"\n";
+        print_commands(err);
+        return std::nullopt;
+    }
+    const qsizetype wanted = input_names(*command).size();
+    if (group.size() - 1 != wanted) {
+        err << "tallyra-cli: " << command->verb << " takes " << wanted << " input(s), "
+            << group.size() - 1 << " given\n";
+        print_commands(err);
+        return std::nullopt;
+    }
+    return Step{command, group.mid(1)};
+}
+
 // The inputs of a step in the command's order, or the message that says why
 // one given on the command line cannot be taken.
 std::optional<QStringList> step_inputs(const Program& program, const Step& step, QString& message) {
@@ -167,23 +190,10 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     std::vector<Step> steps;
     for (const QStringList& group : groups) {
-        const Command* command = group.isEmpty() ? nullptr : find_verb(group.first());
-        if (!command) {
-            if (group.isEmpty())
-                err << "tallyra-cli: a command is missing around a \"+\"\n";
-            else
-                err << "tallyra-cli: unknown command \"" << group.first() << "\"\n";
-            print_commands(err);
+        const std::optional<Step> step = parse_step(group, err);
+        if (!step)
             return 2;
-        }
-        const qsizetype wanted = input_names(*command).size();
-        if (group.size() - 1 != wanted) {
-            err << "tallyra-cli: " << command->verb << " takes " << wanted << " input(s), "
-                << group.size() - 1 << " given\n";
-            print_commands(err);
-            return 2;
-        }
-        steps.push_back({command, group.mid(1)});
+        steps.push_back(*step);
     }
 
     Program program;
@@ -212,6 +222,11 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
         return 3;
     }
     return 0;
+}
+
+int run_cli_command(Program& program, const QStringList& command, QTextStream& err) {
+    const std::optional<Step> step = parse_step(command, err);
+    return step ? run_step(program, *step, err) : 2;
 }
 
 std::optional<QStringList> decode_arguments(const QList<QByteArray>& raw, QString& message) {

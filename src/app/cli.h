@@ -2,6 +2,8 @@
 // and prints the summary line and the table (or the letter list).
 #pragma once
 
+#include "shell/program.h"
+
 #include <QStringList>
 #include <QTextStream>
 #include <optional>
@@ -13,6 +15,11 @@ namespace tallyra {
 // reported a message, 2 when one was refused or unknown, 3 when the output
 // could not be written (the reason is on `err`).
 int run_cli(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// Runs one command as the command line gives it, its verb and its inputs
+// (escapes already read), on a program: the exit status it ends a run with,
+// 0 when the run goes on. The message of a refusal is on `err`.
+int run_cli_command(Program& program, const QStringList& command, QTextStream& err);
 
 // The program's arguments (after its name) as text: each must be valid
 // UTF-8. For one that is not, empty, and `message` names the argument by its
