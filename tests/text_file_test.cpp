@@ -268,6 +268,8 @@ TEST(TextFile, AFailedWriteLeavesTheExistingFileWhole) {
         EXPECT_GT(w.error.size(), c.path.size() + 20) << "the reason is given";
         EXPECT_TRUE(w.error.contains(q(c.reason))) << w.error.toStdString();
     }
+    EXPECT_TRUE(write_file(dir.filePath(QStringLiteral("folder")), "%PDF")
+                    .startsWith(q(u"تعذر حفظ الملف «")));
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("missing"))));
     EXPECT_EQ(bytes_of(kept), before);

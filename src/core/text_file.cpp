@@ -264,6 +264,14 @@ TextFileRead read_text_file(const QString& path) {
     return r;
 }
 
+QString write_file(const QString& path, QByteArrayView bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit())
+        return cannot_write(path, file.errorString());
+    return {};
+}
+
 TextFileWrite write_text_file(const QString& path, QStringView text, TextEncoding encoding) {
     TextFileWrite w;
     w.encoding = encoding;
@@ -277,9 +285,7 @@ TextFileWrite write_text_file(const QString& path, QStringView text, TextEncodin
                                          encoding_name(w.encoding));
         return w;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
-        w.error = cannot_write(path, file.errorString());
+    w.error = write_file(path, *bytes);
     return w;
 }
 

@@ -1,6 +1,6 @@
-// The program's text files: phrase lists, the notes file and the Word files.
-// Every file the program reads as text is read here, and every file it
-// writes is written here, through QSaveFile, so that a failed write leaves an
+// The program's files: phrase lists, the notes file, the Word files and the
+// rules document. Every file the program reads as text is read here, and
+// every file it writes is written here, through QSaveFile, so that a failed write leaves an
 // existing file whole and says why.
 //
 // Reading: a leading UTF-8, UTF-16 LE or UTF-16 BE byte-order mark selects
@@ -76,6 +76,11 @@ struct TextFileWrite {
     // cannot hold the text).
     TextEncoding encoding = TextEncoding::Windows1256;
 };
+
+// Writes `bytes` to `path` (the rules document, and every text file below),
+// replacing an existing file only once every byte is written. Returns why it
+// could not be written, naming the file; empty on success.
+QString write_file(const QString& path, QByteArrayView bytes);
 
 // Writes `text` to `path` in `encoding`, replacing an existing file only once
 // the whole text is written. On failure nothing changes on disk.
