@@ -10,8 +10,6 @@ namespace tallyra {
 
 namespace {
 
-constexpr char kCodePage[] = "windows-1256";
-
 struct Mark {
     TextEncoding encoding;
     QByteArrayView bytes;
@@ -26,32 +24,28 @@ const Mark kMarks[] = {
 constexpr QStringConverter::Flags kFlags =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
-QStringDecoder decoder(TextEncoding encoding, QStringConverter::Flags flags = kFlags) {
+// The converters' name of each encoding: built into Qt for UTF-8 and
+// UTF-16, ICU's for the code page.
+const char* converter_name(TextEncoding encoding) {
     switch (encoding) {
     case TextEncoding::Utf8:
-        return QStringDecoder(QStringConverter::Utf8, flags);
+        return "UTF-8";
     case TextEncoding::Utf16LE:
-        return QStringDecoder(QStringConverter::Utf16LE, flags);
+        return "UTF-16LE";
     case TextEncoding::Utf16BE:
-        return QStringDecoder(QStringConverter::Utf16BE, flags);
+        return "UTF-16BE";
     case TextEncoding::Windows1256:
         break;
     }
-    return QStringDecoder(kCodePage, flags);
+    return "windows-1256";
+}
+
+QStringDecoder decoder(TextEncoding encoding) {
+    return QStringDecoder(converter_name(encoding), kFlags);
 }
 
 QStringEncoder encoder(TextEncoding encoding) {
-    switch (encoding) {
-    case TextEncoding::Utf8:
-        return QStringEncoder(QStringConverter::Utf8, kFlags);
-    case TextEncoding::Utf16LE:
-        return QStringEncoder(QStringConverter::Utf16LE, kFlags);
-    case TextEncoding::Utf16BE:
-        return QStringEncoder(QStringConverter::Utf16BE, kFlags);
-    case TextEncoding::Windows1256:
-        break;
-    }
-    return QStringEncoder(kCodePage, kFlags);
+    return QStringEncoder(converter_name(encoding), kFlags);
 }
 
 QByteArrayView mark_of(TextEncoding encoding) {
@@ -74,17 +68,7 @@ QString cannot_write(const QString& path, const QString& reason) {
 }
 
 QString encoding_name(TextEncoding encoding) {
-    switch (encoding) {
-    case TextEncoding::Utf8:
-        return QStringLiteral("UTF-8");
-    case TextEncoding::Utf16LE:
-        return QStringLiteral("UTF-16LE");
-    case TextEncoding::Utf16BE:
-        return QStringLiteral("UTF-16BE");
-    case TextEncoding::Windows1256:
-        break;
-    }
-    return QStringLiteral("windows-1256");
+    return QString::fromLatin1(converter_name(encoding));
 }
 
 // The offset of the first byte that is not part of a well-formed UTF-8
