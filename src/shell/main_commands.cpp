@@ -1,13 +1,12 @@
-// The main window's rows of the registry: its menu bar and context menus
-// with their opening rules, its five buttons, the ordering selector, the
-// table, and the keys of the window.
-#include "shell/program.h"
-#include "shell/registry.h"
+// The main window's rows of the registry: its five buttons, the keys of the
+// window, the ordering selector and the table, the menu bar with its opening
+// rules (the word and letter statistics menu has its own file), and the
+// context menus (the table's has its own file).
+#include "shell/rows.h"
 
 #include "corpus/surahs.h"
 #include "display/display.h"
 #include "measures/measures.h"
-#include "search/position.h"
 #include "search/search.h"
 #include "statistics/nabra.h"
 #include "statistics/repetition.h"
@@ -19,22 +18,9 @@
 
 namespace tallyra {
 
+using namespace rows;
+
 namespace {
-
-// Commands over the main window's session, as the rows call them.
-template <auto F> Result plain(Program& p, const QStringList&) {
-    F(p.main);
-    return {};
-}
-
-// A command that reads one input and returns the message to show.
-template <auto F> Result one(Program& p, const QStringList& in) {
-    return said(F(p.main, in.value(0)));
-}
-
-template <auto F> Result two(Program& p, const QStringList& in) {
-    return said(F(p.main, in.value(0), in.value(1)));
-}
 
 Result open_goto(Program&, const QStringList&) {
     Result r;
@@ -90,17 +76,6 @@ void open_verse_statistics(Program& p) {
         s.setEnabled(QString::fromLatin1(item), ayat && rows);
 }
 
-// The word and letter statistics menu: the commands on the display box's
-// text need text there, and those that read the verse table need one shown.
-void open_word_statistics(Program& p) {
-    Session& s = p.main;
-    const bool d = !s.display.text.isEmpty();
-    for (const char* item : {"N13", "N15", "N22", "N28", "N29", "N30"})
-        s.setEnabled(QString::fromLatin1(item), d);
-    for (const char* item : {"N13", "N28", "N30", "N78"})
-        s.setEnabled(QString::fromLatin1(item), s.ayat && d);
-}
-
 void open_copy_menu(Program& p) {
     Session& s = p.main;
     const bool d = !s.display.text.isEmpty();
@@ -112,66 +87,10 @@ void open_copy_menu(Program& p) {
         s.setEnabled(QString::fromLatin1(item), true);
 }
 
-void show_items(Session& s, std::initializer_list<const char*> names, bool visible) {
-    for (const char* name : names)
-        s.setVisible(QString::fromLatin1(name), visible);
-}
-
-void open_table_menu(Program& p) {
-    Session& s = p.main;
-    const bool ayat = s.ayat;
-    const int rows = s.table.rowCount();
-    const bool verseInRow1 = !s.table.cell(verse_col::text, 1).isEmpty();
-    show_items(s, {"N79", "N93"}, ayat && verseInRow1 && rows < kVerseCount + 1);
-    show_items(s, {"N94"}, ayat && s.savedRows > 0);
-    show_items(s, {"N97"}, ayat && rows > 2);
-    show_items(s, {"N98"}, !ayat && rows > 2);
-    show_items(s, {"N96"}, ayat);
-    show_items(s, {"N58", "N59", "N66", "N73", "N91"}, rows > 2);
-    if (rows <= 2) {
-        show_items(s, {"N84"}, false);
-        return;
-    }
-    show_items(s, {"N54", "N65", "N72"}, s.orderingItems.size() == 6);
-    show_items(s, {"N55", "N61", "N68", "N74", "N75", "N76", "N84"}, ayat);
-    show_items(s, {"N57", "N62", "N69"}, !ayat);
-    show_items(s, {"N82", "N47"}, true);
-}
-
 void open_letter_menu(Program& p) {
     Session& s = p.main;
     show_items(s, {"N80", "N81", "N87", "N89", "N92", "N107"}, !s.display.text.isEmpty());
     s.setEnabled(QStringLiteral("N107"), s.p9 > 0 && s.checked(QStringLiteral("N89")));
-}
-
-constexpr WindowId M = WindowId::Main;
-
-Row menu(const char* name, const char16_t* caption = u"") {
-    return Row(M, ItemKind::Menu, name, caption);
-}
-Row item(const char* name, const char16_t* caption) {
-    return Row(M, ItemKind::Command, name, caption);
-}
-Row check(const char* name, const char16_t* caption) {
-    return Row(M, ItemKind::Check, name, caption);
-}
-Row button(const char* name, const char16_t* caption) {
-    return Row(M, ItemKind::Button, name, caption);
-}
-
-// The three filter submenus of the table menu list the same seven columns.
-void filter_menu(std::vector<Command>& rows, const char* name, const char16_t* caption,
-                 const char* const (&items)[7], bool separated = false) {
-    static const char16_t* const columns[7] = {
-        u"رقم الترتيب", u"رقم السورة", u"رقم الآية", u"عدد آيات السور",
-        u"عدد الكلمات", u"عدد الحروف", u"التكرار",
-    };
-    Row sub = menu(name, caption).in("PopupMenu1");
-    if (separated)
-        sub.separated();
-    rows.push_back(sub);
-    for (int i = 0; i < 7; ++i)
-        rows.push_back(item(items[i], columns[i]).in(name));
 }
 
 std::pair<int, int> ordering_range(const Program& p, const QStringList&) {
@@ -182,18 +101,9 @@ std::pair<int, int> row_range(const Program& p, const QStringList&) {
     return {1, p.main.table.rowCount() - 1};
 }
 
-bool display_holds_text(const Program& p) {
-    return !p.main.display.text.isEmpty();
-}
-
 } // namespace
 
 std::vector<Command> main_window_commands() {
-    const Input wordNumber = dialog(word_number_caption(), word_number_prompt(), "N");
-    Input letterInDisplay = dialog(letter_number_caption(), letter_number_prompt(), "N");
-    // The letter lookup in an empty display box says so before it asks.
-    letterInDisplay.asked = display_holds_text;
-    const Input letterInTable = dialog(letter_number_caption(), letter_number_prompt(), "N");
 
     std::vector<Command> rows = {
         // The buttons of the search bar, each with the key the window sees.
@@ -375,74 +285,10 @@ std::vector<Command> main_window_commands() {
             .shortcut("Ctrl+L")
             .verb("unrepeated", "the verse texts that occur once")
             .does(plain<N310Click>),
-
-        menu("N7", u"إحصاء الكلمات والحروف      ").in("MainMenu").opened(open_word_statistics),
-        item("N9", u"إحصاء الكلمات التي تبدأ بـ").in("N7").shortcut("Ctrl+F6"),
-        item("N10", u"إحصاء الكلمات التي تنتهي بـ").in("N7").shortcut("Ctrl+F7"),
-        item("N11", u"إحصاء الكلمات التي تبدأ بـ  وتنتهي بـ").in("N7").shortcut("Ctrl+F8"),
-        item("N17", u"إحصاء الكلمات التي عدد حروفها ...").in("N7").separated().shortcut("Ctrl+F9"),
-        item("N18", u"إحصاء الكلمات التي يوجد بها ...").in("N7").shortcut("Ctrl+F5"),
-        item("N02", u"إحصاء الكلمات التي يوجد بها رمز النبرة").in("N7").hidden(),
-        item("N43", u"إحصاء الكلمات التي تحوي الحروف مع مراعاة الترتيب")
-            .in("N7")
-            .shortcut("Ctrl+F10"),
-        item("N45", u"إحصاء الكلمات التي تحوي الحروف دون مراعاة الترتيب       ")
-            .in("N7")
-            .shortcut("Alt+F12"),
-        item("N13", u"فرز كلمات كل الآيات المعروضة في الجدول").in("N7").separated().shortcut("F11"),
-        item("N15", u"فرز كلمات الآية أو السورة المختارة في مربع العرض").in("N7").shortcut("F12"),
-        item("N22", u"البحث عن الكلمة رقم ...في مربع العرض")
-            .in("N7")
-            .separated()
-            .shortcut("Ctrl+F1")
-            .reads(wordNumber)
-            .verb("word-at", "find word N of the display box")
-            .does(one<N22Click>),
-        item("N28", u"البحث عن الكلمة رقم ...في جدول الآيات")
-            .in("N7")
-            .shortcut("Ctrl+F2")
-            .reads(wordNumber)
-            .verb("word-in-table", "find word N of the verse table")
-            .does(one<N28Click>),
-        item("N29", u"البحث عن الحرف رقم ...في مربع العرض")
-            .in("N7")
-            .separated()
-            .shortcut("Ctrl+F3")
-            .reads(letterInDisplay)
-            .verb("letter-at", "find letter N of the display box")
-            .does(one<N29Click>),
-        item("N30", u"البحث عن الحرف رقم ...في جدول الآيات")
-            .in("N7")
-            .shortcut("Ctrl+F4")
-            .reads(letterInTable)
-            .verb("letter-in-table", "find letter N of the verse table")
-            .does(one<N30Click>),
-        item("N78", u"للبحث متعدد الكلمات أو العبارات").in("N7").shortcut("Ctrl+N"),
-
-        // The table's context menu.
-        menu("PopupMenu1").owner("StringGrid1").opened(open_table_menu),
-        item("N73", u"عكس الترتيب الحالي").in("PopupMenu1"),
-        item("N79", u"عرض الآيات المكملة").in("PopupMenu1"),
-        item("N84", u"الترتيب حسب رقم الآية").in("PopupMenu1"),
-        item("N97", u"حذف الآيات المحددة").in("PopupMenu1").separated(),
-        item("N98", u"حذف السُور المحددة").in("PopupMenu1"),
     };
-
-    static const char* const range[7] = {"N74", "N56", "N55", "N57", "N52", "N53", "N54"};
-    static const char* const exclusion[7] = {"N75", "N60", "N61", "N62", "N63", "N64", "N65"};
-    static const char* const divisibility[7] = {"N76", "N67", "N68", "N69", "N70", "N71", "N72"};
-    filter_menu(rows, "N58", u"الحصر بين عددين", range);
-    filter_menu(rows, "N59", u"إستثناء حصر العددين", exclusion);
-    filter_menu(rows, "N66", u"قابلية القسمة على", divisibility);
-
+    for (std::vector<Command> more : {word_menu_commands(), table_menu_commands()})
+        rows.insert(rows.end(), more.begin(), more.end());
     const std::vector<Command> rest = {
-        item("N93", u"الحفظ المؤقت لجدول الآيات").in("PopupMenu1").separated(),
-        item("N94", u"إسترجاع جدول الآيات المحفوظ").in("PopupMenu1"),
-        item("N91", u"إختيار سُور من الجدول").in("PopupMenu1").separated(),
-        item("N96", u"إختيار آيات من القرآن الكريم").in("PopupMenu1"),
-        item("N82", u"الحاسبة").in("PopupMenu1").separated(),
-        item("N47", u"دفتر الملاحظات").in("PopupMenu1"),
-
         // The letter list's context menu.
         menu("PopupMenu2").owner("ListBox1").opened(open_letter_menu),
         item("N80", u"عكس الترتيب الحالي")
