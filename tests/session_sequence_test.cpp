@@ -23,6 +23,9 @@ void expect_consistent(const Session& s, int step) {
     ASSERT_GE(t.rowCount(), 2) << step;
     ASSERT_GE(t.currentRow(), 1) << step;
     ASSERT_LT(t.currentRow(), t.rowCount()) << step;
+    // The row shown is always one of the rows selected.
+    ASSERT_LE(t.selectionTop(), t.currentRow()) << step;
+    ASSERT_GE(t.selectionBottom(), t.currentRow()) << step;
     ASSERT_EQ(t.columnCount(), s.ayat ? 8 : 7) << step;
     ASSERT_LT(s.orderingIndex, s.orderingItems.size()) << step;
     // The button of the other table kind is always there; the one of the kind
