@@ -5,7 +5,10 @@
 #include "ui/dialogs.h"
 #include "ui/goto_dialog.h"
 #include "ui/grid_model.h"
+#include "ui/grid_view.h"
 #include "ui/main_window.h"
+#include "ui/marked_text_box.h"
+#include "ui/window_style.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -67,13 +70,18 @@ class WindowTest : public QObject {
     }
 
     void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window->table(),
-                        Qt::Key(k), mods);
+        QWidget* to = QApplication::focusWidget();
+        QTest::keyClick(to ? to : window->table(), Qt::Key(k), mods);
     }
 
 private slots:
     // Percentages are written with the locale's decimal point.
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    // The window looks as the program sets it up.
+    void initTestCase() {
+        QLocale::setDefault(QLocale::c());
+        apply_window_style();
+        QVERIFY(install_arabic_translation());
+    }
 
     void init() {
         program = std::make_unique<Program>();
@@ -198,7 +206,7 @@ private slots:
         QTest::mouseClick(letters->viewport(), Qt::LeftButton, {},
                           letters->visualItemRect(letters->item(alif)).center());
         QCOMPARE(window->summary()->text(), u(u"2.2  =  4             "));
-        QCOMPARE(window->display()->extraSelections().size(), 4);
+        QCOMPARE(window->display()->marks().size(), 4u);
     }
 
     void windowKeysMoveTheFocus() {
@@ -283,7 +291,7 @@ private slots:
         QCOMPARE(cell(0, 7), u(u"1"));
         QVERIFY(window->orderingItem(5)->isVisibleTo(window.get()));
         QCOMPARE(window->orderingItem(5)->text(), u(u" التكرار"));
-        QCOMPARE(window->display()->extraSelections().size(), 1);
+        QCOMPARE(window->display()->marks().size(), 1u);
         QCOMPARE(focused(), static_cast<QWidget*>(window->table()));
 
         // Ctrl+Enter searches the rows shown.
@@ -356,14 +364,14 @@ private slots:
         QCOMPARE(window->summary()->text(),
                  u(u"الكلمة رقم 2=2   هي كلمة  'الله'   موقعها  % 36.84211"));
         QCOMPARE(window->display()->textCursor().selectedText(), u(u"الله"));
-        const QList<QTextEdit::ExtraSelection> marks = window->display()->extraSelections();
-        QCOMPARE(marks.size(), 1);
-        QVERIFY(marks[0].format.fontUnderline());
-        QCOMPARE(marks[0].format.foreground().color(), QColor(0, 0, 255));
+        const std::vector<Mark>& marks = window->display()->marks();
+        QCOMPARE(marks.size(), 1u);
+        QCOMPARE(marks[0].kind, MarkKind::BlueUnderline);
+        QCOMPARE(window->display()->markColour(marks[0].kind), QColor(0, 0, 255));
         // Cancelled: nothing changes.
         key(Qt::Key_F1, Qt::ControlModifier);
         QVERIFY(dialogs.messages.isEmpty());
-        QCOMPARE(window->display()->extraSelections().size(), 1);
+        QCOMPARE(window->display()->marks().size(), 1u);
     }
 
     void surahStatisticsInTheSurahTable() {
