@@ -1,5 +1,6 @@
 #include "ui/colours.h"
 
+#include <QWidget>
 #include <cmath>
 
 namespace tallyra {
@@ -41,6 +42,15 @@ QColor readable_on(const QColor& wanted, const QColor& background, double ratio)
             return shade;
     }
     return end;
+}
+
+void keep_readable(QWidget* widget, const QColor& wanted, double ratio) {
+    QPalette palette = widget->palette();
+    const QColor colour = readable_on(wanted, palette.color(widget->backgroundRole()), ratio);
+    if (palette.color(widget->foregroundRole()) == colour)
+        return;
+    palette.setColor(widget->foregroundRole(), colour);
+    widget->setPalette(palette);
 }
 
 } // namespace tallyra

@@ -5,6 +5,8 @@
 
 #include <QColor>
 
+class QWidget;
+
 namespace tallyra {
 
 // The contrast ratio of two colours, from 1 (equal) to 21 (black on white),
@@ -15,6 +17,10 @@ double contrast_ratio(const QColor& a, const QColor& b);
 // the nearest shade of it, mixed towards white on a dark background and
 // towards black on a light one, that has.
 QColor readable_on(const QColor& wanted, const QColor& background, double ratio);
+
+// Gives the widget's text `wanted` or the shade of it that keeps `ratio`
+// against the widget's background; run again whenever its palette changes.
+void keep_readable(QWidget* widget, const QColor& wanted, double ratio);
 
 // Contrast ratios the program's coloured texts keep: large text (the display
 // box) and text of ordinary size (the summary line).

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
 
@@ -17,6 +18,8 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    // By pixels, so that a row can stand in the very middle.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
     horizontalHeader()->setHighlightSections(false);
     fitHeaderToFont();

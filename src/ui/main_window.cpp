@@ -45,12 +45,13 @@ namespace tallyra {
 
 // The summary line: one centred maroon line; a double-click empties it. It
 // never asks for more width than the window gives it: a longer text shows
-// elided, whole in its tooltip.
+// elided, whole in its tooltip. On a dark background the maroon turns lighter.
 class SummaryLabel : public QLabel {
 public:
     explicit SummaryLabel(std::function<void()> doubleClicked, QWidget* parent)
         : QLabel(parent), doubleClicked_(std::move(doubleClicked)) {
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        keep_readable(this, kMaroon, kTextContrast);
     }
 
     QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
@@ -59,21 +60,54 @@ public:
     QString shown() const {
         return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
     }
-    // Maroon, or a lighter shade of it where the window's colour is dark.
-    QColor colour() const {
-        return readable_on(QColor(128, 0, 0), palette().color(backgroundRole()), kTextContrast);
-    }
 
 protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange)
+            keep_readable(this, kMaroon, kTextContrast);
+    }
     void mouseDoubleClickEvent(QMouseEvent*) override { doubleClicked_(); }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.setPen(colour());
+        p.setPen(palette().color(foregroundRole()));
         p.drawText(contentsRect(), int(Qt::AlignCenter), shown());
     }
 
 private:
+    static inline const QColor kMaroon{128, 0, 0};
     std::function<void()> doubleClicked_;
+};
+
+// A search mode that is on, shown beside the search box: its name in a
+// frame, in the highlight colour where that stays readable.
+class ModeIndicator : public QLabel {
+public:
+    ModeIndicator(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setAlignment(Qt::AlignCenter);
+        setContentsMargins(8, 1, 8, 1);
+        fitColour();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange)
+            fitColour();
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor colour = palette().color(foregroundRole());
+        p.setPen(QPen(colour, 1.5));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+        p.drawText(contentsRect(), int(alignment()), text());
+    }
+
+private:
+    void fitColour() {
+        keep_readable(this, QApplication::palette().color(QPalette::Highlight), kTextContrast);
+    }
 };
 
 // The three panes of the window, one above the other; until the user drags an
@@ -153,7 +187,7 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     summary_->setAlignment(Qt::AlignCenter);
     summary_->setFont(arabic_font(18));
     summary_->setTextInteractionFlags(Qt::NoTextInteraction);
-    summaryRow->setFixedHeight(summary_->fontMetrics().height() + 12);
+    summaryRow->setFixedHeight(summary_->fontMetrics().height() + 4);
     gauge_ = new QProgressBar(summaryRow);
     gauge_->setFixedSize(100, 17);
     gauge_->setTextVisible(false);
@@ -162,9 +196,14 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     gauge_->setSizePolicy(keep);
     gauge_->hide();
     summaryLayout->addWidget(summary_, 1);
-    // The layout runs right to left: the gauge sits at the left end.
-    summaryLayout->addWidget(gauge_, 0, Qt::AlignTop);
-    summaryLayout->setContentsMargins(0, 9, 0, 0);
+    // The layout runs right to left: the gauge sits at the left end, 9 pixels
+    // below the line's top.
+    auto* gaugeColumn = new QVBoxLayout;
+    gaugeColumn->setContentsMargins(0, 9, 0, 0);
+    gaugeColumn->addWidget(gauge_);
+    gaugeColumn->addStretch(1);
+    summaryLayout->addLayout(gaugeColumn);
+    summaryLayout->setContentsMargins(0, 0, 0, 0);
     middleLayout->addWidget(summaryRow);
 
     letters_ = new QListWidget(middle);
@@ -185,11 +224,11 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     // The caption stands in the frame's top edge, on the reading side.
     ordering_->setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 4px;"
-        " margin-top: 0.6em; padding: 0.4em 4px 0 4px; }"
+        " margin-top: 0.6em; padding: 0.2em 4px 0 4px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
         " left: 12px; padding: 0 4px; }"));
     auto* orderingLayout = new QHBoxLayout(ordering_);
-    orderingLayout->setContentsMargins(6, 2, 6, 4);
+    orderingLayout->setContentsMargins(6, 0, 6, 0);
     orderingGroup_ = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
         orderingItems_[i] = new QRadioButton(ordering_);
@@ -327,12 +366,7 @@ QWidget* MainWindow::buildSearchBar() {
     };
     for (const auto& [item, text] : indicators) {
         const QString name = QString::fromLatin1(item);
-        auto* label = new QLabel(QString::fromUtf16(text), modes);
-        label->setAlignment(Qt::AlignCenter);
-        label->setAutoFillBackground(true);
-        label->setBackgroundRole(QPalette::Highlight);
-        label->setForegroundRole(QPalette::HighlightedText);
-        label->setContentsMargins(6, 1, 6, 1);
+        auto* label = new ModeIndicator(QString::fromUtf16(text), modes);
         label->setToolTip(find_command(kMain, name)->caption.trimmed());
         QSizePolicy kept = label->sizePolicy();
         kept.setRetainSizeWhenHidden(true);
@@ -348,9 +382,9 @@ QWidget* MainWindow::buildSearchBar() {
         const Command* c = find_command(kMain, name);
         auto* b = new QPushButton(c->caption, bar);
         b->setToolTip(tooltip_lines(c->hint));
+        // Two lines of caption, and room for the longest line.
         const QFontMetrics fm(b->font());
-        b->setMinimumHeight(2 * fm.lineSpacing() + 14);
-        b->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("عرض آيات القرآن")) + 24);
+        b->setMinimumHeight(2 * fm.lineSpacing() + 8);
         row->addWidget(b);
         buttons_[i] = b;
         connect(b, &QPushButton::clicked, this, [this, name] { runItem(name); });
