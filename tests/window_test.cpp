@@ -555,12 +555,13 @@ private slots:
     }
 
     // The window is usable down to 1024 x 700, and at the size a scale factor
-    // of 2 leaves of a 1920 x 1080 screen: every pane shows, the table
-    // several rows; the table takes the height the window gains.
+    // of 2 leaves of a 1920 x 1080 screen (960 x 540, less a title bar):
+    // every pane shows, the table several rows; the table takes the height
+    // the window gains.
     void theLayoutFitsSmallScreens() {
         GridView* t = window->table();
         const int row = t->verticalHeader()->defaultSectionSize();
-        for (const QSize size : {QSize(1024, 700), QSize(960, 510)}) {
+        for (const QSize size : {QSize(1024, 700), QSize(960, 520)}) {
             window->resize(size);
             QTest::qWait(0);
             QCOMPARE(window->size(), size);
@@ -724,7 +725,8 @@ private slots:
         QCOMPARE(message->layoutDirection(), Qt::RightToLeft);
         QCOMPARE(message->windowTitle(), QApplication::applicationDisplayName());
         QCOMPARE(message->button(QMessageBox::Ok)->text(), u(u"موافق"));
-        QVERIFY(message->font().families().startsWith(arabic_families().first()));
+        const QLabel* text = message->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(text && text->font().families().startsWith(arabic_families().first()));
         message->show();
         QVERIFY(message->width() >=
                 message->fontMetrics().horizontalAdvance(message->windowTitle()) + 100);
@@ -736,13 +738,17 @@ private slots:
         QCOMPARE(input->layoutDirection(), Qt::RightToLeft);
         QCOMPARE(input->okButtonText(), u(u"موافق"));
         QCOMPARE(input->cancelButtonText(), u(u"إلغاء"));
-        input->show();
         for (QWidget* part : {static_cast<QWidget*>(input->findChild<QLabel*>()),
                               static_cast<QWidget*>(input->findChild<QLineEdit*>())}) {
             QVERIFY(part);
             QVERIFY(part->font().families().startsWith(arabic_families().first()));
             QVERIFY(part->font().pixelSize() >= 18);
         }
+        // Each button is wide enough for its text.
+        input->show();
+        for (QPushButton* b : input->findChildren<QPushButton*>())
+            QVERIFY(b->width() >=
+                    b->fontMetrics().horizontalAdvance(b->text()) + b->iconSize().width());
         input->hide();
     }
 

@@ -31,8 +31,10 @@ std::unique_ptr<QMessageBox> box(QMessageBox::Icon icon, QWidget* parent, const 
     auto b = std::make_unique<QMessageBox>(icon, QApplication::applicationDisplayName(), text,
                                            buttons, parent);
     b->setLayoutDirection(Qt::RightToLeft);
-    b->setFont(dialog_font());
     b->setTextFormat(Qt::PlainText);
+    // The text in the Arabic font; the buttons in the interface's.
+    if (auto* label = b->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setFont(dialog_font());
     const QFontMetrics title(QApplication::font());
     const int wide = std::max(300, title.horizontalAdvance(b->windowTitle()) + 160);
     if (auto* grid = qobject_cast<QGridLayout*>(b->layout()))
@@ -60,12 +62,17 @@ std::unique_ptr<QInputDialog> input_dialog(QWidget* parent, const QString& capti
                                            const QString& prompt) {
     auto d = std::make_unique<QInputDialog>(parent);
     d->setLayoutDirection(Qt::RightToLeft);
-    d->setFont(dialog_font());
     d->setWindowTitle(caption);
     d->setLabelText(prompt);
     d->setTextValue(QString());
     d->setOkButtonText(kOk);
     d->setCancelButtonText(kCancel);
+    // The prompt and the field in the Arabic font; the buttons in the
+    // interface's.
+    for (QWidget* part : {static_cast<QWidget*>(d->findChild<QLabel*>()),
+                          static_cast<QWidget*>(d->findChild<QLineEdit*>())})
+        if (part)
+            part->setFont(dialog_font());
     return d;
 }
 

@@ -224,7 +224,7 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     // The caption stands in the frame's top edge, on the reading side.
     ordering_->setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 4px;"
-        " margin-top: 0.6em; padding: 0.2em 4px 0 4px; }"
+        " margin-top: 0.5em; padding: 0 4px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
         " left: 12px; padding: 0 4px; }"));
     auto* orderingLayout = new QHBoxLayout(ordering_);
@@ -261,7 +261,9 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     const int frame = 2 * display_->frameWidth();
     const int margin = 2 * int(display_->document()->documentMargin());
     display_->setMinimumHeight(display_->fontMetrics().lineSpacing() + frame + margin);
-    letters_->setMinimumHeight(2 * (letters_->fontMetrics().height() + 2) + frame);
+    // Two rows of letters, and the scroll bar of the columns that do not fit.
+    letters_->setMinimumHeight(2 * (letters_->fontMetrics().height() + 2) + frame +
+                               letters_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 6);
     table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
                              3 * table_->verticalHeader()->defaultSectionSize() + frame);
     column->addWidget(panes_, 1);
@@ -382,9 +384,6 @@ QWidget* MainWindow::buildSearchBar() {
         const Command* c = find_command(kMain, name);
         auto* b = new QPushButton(c->caption, bar);
         b->setToolTip(tooltip_lines(c->hint));
-        // Two lines of caption, and room for the longest line.
-        const QFontMetrics fm(b->font());
-        b->setMinimumHeight(2 * fm.lineSpacing() + 8);
         row->addWidget(b);
         buttons_[i] = b;
         connect(b, &QPushButton::clicked, this, [this, name] { runItem(name); });
@@ -411,8 +410,8 @@ void MainWindow::sizePanes() {
     const int tableRow = table_->verticalHeader()->defaultSectionSize();
     const int minBottom = bottom->minimumSizeHint().height();
     const int wantBottom = minBottom + 7 * tableRow;
-    // The table keeps its ten rows, or at least almost half the height.
-    const int bottomNeeds = std::max(minBottom, std::min(wantBottom, total * 9 / 20));
+    // The table keeps its ten rows, or at least more than half the height.
+    const int bottomNeeds = std::max(minBottom, std::min(wantBottom, total * 11 / 20));
     const int room =
         std::clamp(total - bottomNeeds, minDisplay + minMiddle, wantDisplay + wantMiddle);
     const double share = double(room) / (wantDisplay + wantMiddle);

@@ -22,6 +22,9 @@ public:
         // Alt alone reaches the menu bar, as on every desktop.
         if (hint == SH_MenuBar_AltKeyNavigation)
             return 1;
+        // Dialog buttons carry their words alone.
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 
