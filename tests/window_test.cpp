@@ -585,11 +585,11 @@ private slots:
         // Three panes the user may drag, none of which collapses.
         QCOMPARE(window->panes()->count(), 3);
         QVERIFY(!window->panes()->childrenCollapsible());
-        window->resize(1400, 900);
+        window->resize(1400, 1000);
         QTest::qWait(0);
         const int display = window->display()->height();
         const int table = t->height();
-        window->resize(1400, 1000);
+        window->resize(1400, 1100);
         QTest::qWait(0);
         QCOMPARE(window->display()->height(), display);
         QCOMPARE(t->height(), table + 100);
