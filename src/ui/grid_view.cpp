@@ -1,11 +1,8 @@
 #include "ui/grid_view.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
 

@@ -33,10 +33,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStyleOptionGroupBox>
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -118,7 +116,6 @@ public:
         connect(this, &QSplitter::splitterMoved, this, [this] { moved_ = true; });
     }
     std::function<void()> fit;
-    bool moved() const { return moved_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override {
@@ -393,9 +390,9 @@ QWidget* MainWindow::buildSearchBar() {
 }
 
 void MainWindow::sizePanes() {
-    // Wanted: two lines and a half of the display box, five rows of the letter list
-    // and a table of ten rows; a smaller window shrinks the first two towards
-    // their least heights before the table gives up its rows.
+    // Wanted: two lines and a half of the display box, five rows of the
+    // letter list and a table of ten rows; a smaller window shrinks the first
+    // two towards their least heights before the table gives up its rows.
     const int handles = 2 * panes_->handleWidth();
     const int total = panes_->height() - handles;
     QWidget* middle = panes_->widget(1);
