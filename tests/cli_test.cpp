@@ -393,10 +393,7 @@ TEST(Cli, TheReadmeAndTheHelpListEveryVerbOfTheRegistry) {
         for (const QRegularExpressionMatch& m : verb.globalMatch(first))
             documented.insert(m.captured(1));
     }
-    QSet<QString> registered;
-    for (const Command& c : registry())
-        if (!c.verb.isEmpty())
-            registered.insert(c.verb);
+    const QSet<QString> registered = registered_verbs();
     EXPECT_EQ(documented - registered, QSet<QString>()) << "in the README only";
     EXPECT_EQ(registered - documented, QSet<QString>()) << "in the registry only";
 

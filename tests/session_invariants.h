@@ -18,6 +18,9 @@ inline QString session_fault(const Session& s) {
         return QStringLiteral("the table has no data row");
     if (t.currentRow() < 1 || t.currentRow() >= t.rowCount())
         return QStringLiteral("the current row is outside the table");
+    // The row shown is always one of the rows selected.
+    if (t.selectionTop() > t.currentRow() || t.selectionBottom() < t.currentRow())
+        return QStringLiteral("the current row lies outside the selection");
     if (t.columnCount() != (s.ayat ? 8 : 7))
         return QStringLiteral("the table has the column count of the other table kind");
     if (s.orderingIndex >= s.orderingItems.size())

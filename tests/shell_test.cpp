@@ -1,6 +1,7 @@
 // The frame of the main window: the procedures around every command, the
 // menu rules, the shortcut gate and the window's own keys.
 #include "display/display.h"
+#include "search/search.h"
 #include "shell/dispatch.h"
 #include "table/frame.h"
 #include "table/tables.h"
@@ -279,6 +280,54 @@ TEST(Shell, SummaryLineDoubleClickAndRowChanges) {
     s.display.text = q(u"x");
     window_resized(s);
     EXPECT_EQ(s.display.text, q(u"x"));
+}
+
+// The selection always holds the current row, whatever the view reports.
+TEST(Shell, TheSelectionHoldsTheCurrentRow) {
+    Session s;
+    struct Case {
+        int top, bottom, current;
+        int wantTop, wantBottom, wantCurrent;
+    };
+    const Case cases[] = {
+        {3, 7, 7, 3, 7, 7},             // extended downwards
+        {7, 3, 3, 3, 7, 3},             // extended upwards
+        {3, 3, 9, 9, 9, 9},             // the current row moved away alone
+        {1, 6236, 6236, 1, 6236, 6236}, // everything
+        {0, 99999, -4, 1, 6236, 1},     // out of range: clamped
+    };
+    for (const Case& c : cases) {
+        select_rows(s, c.top, c.bottom, c.current);
+        EXPECT_EQ(s.table.selectionTop(), c.wantTop) << c.top << ' ' << c.current;
+        EXPECT_EQ(s.table.selectionBottom(), c.wantBottom) << c.top << ' ' << c.current;
+        EXPECT_EQ(s.table.currentRow(), c.wantCurrent) << c.top << ' ' << c.current;
+        EXPECT_EQ(s.display.text, s.table.cell(verse_col::text, c.wantCurrent));
+    }
+}
+
+// The table's copy: the header and the selected rows, the columns shown only.
+TEST(Shell, SelectedRowsAsText) {
+    Session s;
+    select_rows(s, 1, 2, 2);
+    EXPECT_EQ(selected_rows_text(s.table),
+              q(u"الترتيب\tإسم السورة\tرقم الآية\tنص الآية الكريمة\tعدد الكلمات\tعدد "
+                u"الحروف\n"
+                u"1\t001-الفاتحة\t1\tبسم الله الرحمن الرحيم\t4\t19\n"
+                u"2\t001-الفاتحة\t2\tالحمد لله رب العلمين\t4\t17\n"));
+    // A search shows its count column, and the copy holds it.
+    BitBtn1Click(s, q(u"الرحمن"));
+    select_rows(s, 2, 2, 2);
+    EXPECT_EQ(selected_rows_text(s.table).split(u'\n').value(1),
+              q(u"2\t001-الفاتحة\t3\tالرحمن الرحيم\t2\t12\t1"));
+    BitBtn2Click(s);
+    select_rows(s, 114, 114, 114);
+    EXPECT_EQ(selected_rows_text(s.table),
+              q(u"رقم السورة\tإسم السورة\tعدد الآيات\tعدد الكلمات\tعدد الحروف\n"
+                u"114\tالناس\t006\t0021\t00080\n"));
+    // Rows cut off since the selection was made are left out.
+    s.table.setSelection(113, 114);
+    s.table.setRowCount(114);
+    EXPECT_EQ(selected_rows_text(s.table).count(u'\n'), 2);
 }
 
 TEST(Shell, CheckItemsAndLetterListCommands) {

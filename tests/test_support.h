@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/grid.h"
+#include "shell/registry.h"
 
 #include <QSet>
 #include <QString>
@@ -42,4 +43,13 @@ inline long long column_sum(const tallyra::Grid& t, int column) {
     for (int r = 1; r < t.rowCount(); ++r)
         sum += t.cell(column, r).toLongLong();
     return sum;
+}
+
+// The command-line verbs of the registry.
+inline QSet<QString> registered_verbs() {
+    QSet<QString> verbs;
+    for (const tallyra::Command& c : tallyra::registry())
+        if (!c.verb.isEmpty())
+            verbs.insert(c.verb);
+    return verbs;
 }

@@ -5,24 +5,37 @@
 #include "ui/dialogs.h"
 #include "ui/goto_dialog.h"
 #include "ui/grid_model.h"
+#include "ui/grid_view.h"
 #include "ui/main_window.h"
+#include "ui/marked_text_box.h"
+#include "ui/window_style.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStyleOptionGroupBox>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
+
+#include "ui/colours.h"
+#include "ui/fonts.h"
 
 using namespace tallyra;
 
@@ -67,13 +80,18 @@ class WindowTest : public QObject {
     }
 
     void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window->table(),
-                        Qt::Key(k), mods);
+        QWidget* to = QApplication::focusWidget();
+        QTest::keyClick(to ? to : window->table(), Qt::Key(k), mods);
     }
 
 private slots:
     // Percentages are written with the locale's decimal point.
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    // The window looks as the program sets it up.
+    void initTestCase() {
+        QLocale::setDefault(QLocale::c());
+        apply_window_style();
+        QVERIFY(install_arabic_translation());
+    }
 
     void init() {
         program = std::make_unique<Program>();
@@ -198,7 +216,7 @@ private slots:
         QTest::mouseClick(letters->viewport(), Qt::LeftButton, {},
                           letters->visualItemRect(letters->item(alif)).center());
         QCOMPARE(window->summary()->text(), u(u"2.2  =  4             "));
-        QCOMPARE(window->display()->extraSelections().size(), 4);
+        QCOMPARE(window->display()->marks().size(), 4u);
     }
 
     void windowKeysMoveTheFocus() {
@@ -283,7 +301,7 @@ private slots:
         QCOMPARE(cell(0, 7), u(u"1"));
         QVERIFY(window->orderingItem(5)->isVisibleTo(window.get()));
         QCOMPARE(window->orderingItem(5)->text(), u(u" التكرار"));
-        QCOMPARE(window->display()->extraSelections().size(), 1);
+        QCOMPARE(window->display()->marks().size(), 1u);
         QCOMPARE(focused(), static_cast<QWidget*>(window->table()));
 
         // Ctrl+Enter searches the rows shown.
@@ -356,14 +374,14 @@ private slots:
         QCOMPARE(window->summary()->text(),
                  u(u"الكلمة رقم 2=2   هي كلمة  'الله'   موقعها  % 36.84211"));
         QCOMPARE(window->display()->textCursor().selectedText(), u(u"الله"));
-        const QList<QTextEdit::ExtraSelection> marks = window->display()->extraSelections();
-        QCOMPARE(marks.size(), 1);
-        QVERIFY(marks[0].format.fontUnderline());
-        QCOMPARE(marks[0].format.foreground().color(), QColor(0, 0, 255));
+        const std::vector<Mark>& marks = window->display()->marks();
+        QCOMPARE(marks.size(), 1u);
+        QCOMPARE(marks[0].kind, MarkKind::BlueUnderline);
+        QCOMPARE(window->display()->markColour(marks[0].kind), QColor(0, 0, 255));
         // Cancelled: nothing changes.
         key(Qt::Key_F1, Qt::ControlModifier);
         QVERIFY(dialogs.messages.isEmpty());
-        QCOMPARE(window->display()->extraSelections().size(), 1);
+        QCOMPARE(window->display()->marks().size(), 1u);
     }
 
     void surahStatisticsInTheSurahTable() {
@@ -409,6 +427,394 @@ private slots:
         QGuiApplication::clipboard()->clear();
         window->action(QStringLiteral("Copy1"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), u(u"بسم الله الرحمن الرحيم"));
+    }
+
+    // The view's selection and the table's are one at every step, and the
+    // row shown is always among the rows selected.
+    void theSelectionIsTheTablesAtEveryStep() {
+        GridView* t = window->table();
+        const Grid& g = program->main.table;
+        const auto same = [&](const char* step) {
+            QCoreApplication::processEvents();
+            const auto [top, bottom] = t->selectedRange();
+            const int current = t->currentIndex().row();
+            QVERIFY2(top + 1 == g.selectionTop() && bottom + 1 == g.selectionBottom(), step);
+            QVERIFY2(current + 1 == g.currentRow(), step);
+            QVERIFY2(top <= current && current <= bottom, step);
+            QVERIFY2(int(t->selectionModel()->selectedRows().size()) == bottom - top + 1, step);
+            QVERIFY2(window->display()->content() == cell(current, 4), step);
+        };
+        const struct {
+            const char* step;
+            int key;
+            Qt::KeyboardModifiers mods;
+        } keys[] = {
+            {"Down", Qt::Key_Down, Qt::NoModifier},
+            {"Ctrl+Down", Qt::Key_Down, Qt::ControlModifier},
+            {"Ctrl+Down again", Qt::Key_Down, Qt::ControlModifier},
+            {"Shift+Down", Qt::Key_Down, Qt::ShiftModifier},
+            {"Shift+Down again", Qt::Key_Down, Qt::ShiftModifier},
+            {"Ctrl+Space", Qt::Key_Space, Qt::ControlModifier},
+            {"Ctrl+Up", Qt::Key_Up, Qt::ControlModifier},
+            {"Ctrl+End", Qt::Key_End, Qt::ControlModifier},
+            {"Shift+Up", Qt::Key_Up, Qt::ShiftModifier},
+            {"Ctrl+Home", Qt::Key_Home, Qt::ControlModifier},
+            {"Shift+PageDown", Qt::Key_PageDown, Qt::ShiftModifier},
+            {"Ctrl+PageDown", Qt::Key_PageDown, Qt::ControlModifier},
+        };
+        for (const auto& k : keys) {
+            QTest::keyClick(t, Qt::Key(k.key), k.mods);
+            same(k.step);
+        }
+        QCOMPARE(g.selectionBottom(), g.currentRow());
+
+        // A click with Ctrl held on another row, then Shift on a third.
+        for (const auto& [row, mods] :
+             {std::pair{5, Qt::ControlModifier}, std::pair{9, Qt::ShiftModifier}}) {
+            const QRect r = t->visualRect(t->model()->index(row, 4));
+            QTest::mouseClick(t->viewport(), Qt::LeftButton, mods, r.center());
+            same(mods == Qt::ControlModifier ? "Ctrl+click" : "Shift+click");
+        }
+
+        // Ctrl+C copies the rows selected, the one shown among them.
+        QTest::keyClick(t, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(t, Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(t, Qt::Key_Down, Qt::ShiftModifier);
+        same("before the copy");
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(lines.size(), 4); // header, two rows, and the end of the last line
+        QCOMPARE(lines[0].split(u'\t').value(3), u(u"نص الآية الكريمة"));
+        QCOMPARE(lines[1], u(u"2\t001-الفاتحة\t2\tالحمد لله رب العلمين\t4\t17"));
+        QVERIFY(lines[2].startsWith(u(u"3\t001-الفاتحة\t3\t")));
+    }
+
+    // The columns of either table share the width the view gives them; in
+    // the verse table the text column takes the rest.
+    void theColumnsFillTheWidth() {
+        GridView* t = window->table();
+        const auto filled = [&] {
+            int sum = 0;
+            for (int c = 0; c < t->model()->columnCount(); ++c)
+                if (!t->isColumnHidden(c))
+                    sum += t->columnWidth(c);
+            return sum;
+        };
+        QVERIFY(std::abs(filled() - t->viewport()->width()) <= 2);
+        key(Qt::Key_F4);
+        QVERIFY(std::abs(filled() - t->viewport()->width()) <= 2);
+        // Each keeps at least the width the table asks of it.
+        QVERIFY(t->columnWidth(4) >= 90);
+        window->resize(1100, 800);
+        QTest::qWait(0);
+        QVERIFY(std::abs(filled() - t->viewport()->width()) <= 2);
+        key(Qt::Key_F3);
+        QVERIFY(std::abs(filled() - t->viewport()->width()) <= 2);
+        QCOMPARE(t->columnWidth(5), 91);
+    }
+
+    // A verse its column cuts off shows whole in its tooltip.
+    void aCutOffVerseShowsWholeInItsTooltip() {
+        GridView* t = window->table();
+        const QModelIndex longVerse = t->model()->index(288, 4); // 2:282
+        const QModelIndex shortVerse = t->model()->index(0, 4);
+        QCOMPARE(t->cellToolTip(longVerse), cell(288, 4));
+        QVERIFY(t->cellToolTip(shortVerse).isEmpty());
+    }
+
+    // At the smallest size a long summary line neither widens the window nor
+    // loses its text: it shows elided, whole in the tooltip.
+    void aLongSummaryLineKeepsTheWindowsWidth() {
+        const int narrowest = window->minimumSizeHint().width();
+        QVERIFY(narrowest <= 960);
+        window->resize(narrowest, 700);
+        QTest::qWait(0);
+        key(Qt::Key_F4);
+        window->searchBox()->setText(u(u"الم"));
+        key(Qt::Key_F9, Qt::AltModifier);
+        QTest::qWait(0);
+        QCOMPARE(window->width(), narrowest);
+        QVERIFY(window->summary()->text().endsWith(u(u"    مجموع التكرار 263")));
+        // A line longer than the window is wide.
+        const QString whole = window->summary()->text().repeated(3);
+        program->main.label = whole;
+        window->refresh();
+        QTest::qWait(0);
+        QCOMPARE(window->width(), narrowest);
+        QCOMPARE(window->minimumSizeHint().width(), narrowest);
+        QCOMPARE(window->summary()->text(), whole);
+        QCOMPARE(window->summary()->toolTip(), whole);
+        // The beginning shows, then an ellipsis.
+        const QString shown = window->shownSummary();
+        QVERIFY(shown.size() < whole.size());
+        QVERIFY(shown.startsWith(whole.left(20)));
+        QVERIFY(shown.endsWith(QChar(0x2026)) || shown.endsWith(u(u"...")));
+        QVERIFY(window->summary()->fontMetrics().horizontalAdvance(window->shownSummary()) <=
+                window->summary()->width());
+    }
+
+    // The window is usable down to 1024 x 700, and at the size a scale factor
+    // of 2 leaves of a 1920 x 1080 screen (960 x 540, less a title bar):
+    // every pane shows, the table several rows; the table takes the height
+    // the window gains.
+    void theLayoutFitsSmallScreens() {
+        GridView* t = window->table();
+        const int row = t->verticalHeader()->defaultSectionSize();
+        for (const QSize size : {QSize(1024, 700), QSize(960, 520)}) {
+            window->resize(size);
+            QTest::qWait(0);
+            QCOMPARE(window->size(), size);
+            QVERIFY(window->minimumSizeHint().width() <= size.width());
+            QVERIFY(window->minimumSizeHint().height() <= size.height());
+            QVERIFY2(t->viewport()->height() >= 3 * row, qPrintable(QString::number(size.width())));
+            QVERIFY(window->display()->viewport()->height() >=
+                    window->display()->fontMetrics().lineSpacing());
+            QVERIFY(window->letterList()->viewport()->height() >=
+                    2 * window->letterList()->gridSize().height());
+            const QRect inside = window->centralWidget()->rect();
+            for (QWidget* w : {static_cast<QWidget*>(t), static_cast<QWidget*>(window->display()),
+                               static_cast<QWidget*>(window->letterList()),
+                               static_cast<QWidget*>(window->orderingSelector())})
+                QVERIFY(inside.contains(
+                    QRect(w->mapTo(window->centralWidget(), QPoint(0, 0)), w->size())));
+            for (QPushButton* b : {window->button(1), window->button(4)})
+                QVERIFY(b->width() >=
+                        b->fontMetrics().horizontalAdvance(b->text().section(u'\n', 0, 0)));
+        }
+        // Three panes the user may drag, none of which collapses.
+        QCOMPARE(window->panes()->count(), 3);
+        QVERIFY(!window->panes()->childrenCollapsible());
+        window->resize(1400, 1000);
+        QTest::qWait(0);
+        const int display = window->display()->height();
+        const int table = t->height();
+        window->resize(1400, 1100);
+        QTest::qWait(0);
+        QCOMPARE(window->display()->height(), display);
+        QCOMPARE(t->height(), table + 100);
+    }
+
+    // The search button's two-line tooltip shows on two lines.
+    void twoLineTooltipsShowOnTwoLines() {
+        const QString tip = window->button(1)->toolTip();
+        QVERIFY(!tip.contains(u'\r'));
+        QCOMPARE(tip.split(u'\n'),
+                 (QStringList{u(u"للبحث في الآيات الموجودة في الجدول   Ctrl+Enter"),
+                              u(u"للبحث المستقل أي المطابق إضغط بزر الفأرة الأيمن وأشّر على "
+                                u"المطابق")}));
+    }
+
+    // The go-to dialog from the keyboard: the surah list has the focus,
+    // «002» or the arrows choose, a list entered by Tab chooses nothing; the
+    // remembered choices are those of last time.
+    void goToDialogByKeyboard() {
+        GoToDialog* d = window->goToDialog();
+        // The window manager activates the dialog, and the main window again
+        // once it closes.
+        const auto open = [&] {
+            key(Qt::Key_F5);
+            QApplication::setActiveWindow(d);
+        };
+        open();
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->surahList()));
+        QTest::keyClicks(d->surahList(), QStringLiteral("002"));
+        QCOMPARE(program->goTo.a, 1);
+        QCOMPARE(d->verseList()->count(), 286);
+        QTest::keyClick(d->surahList(), Qt::Key_Tab);
+        QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->verseList()));
+        QVERIFY(d->verseList()->selectedItems().isEmpty());
+        QTest::keyClicks(d->verseList(), QStringLiteral("255"));
+        QCOMPARE(program->goTo.b, 254);
+        // Back to the surah list and one surah down: its verses, and the verse
+        // index stays until a verse is chosen; Tab chooses none.
+        QTest::keyClick(d->verseList(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(program->goTo.a, 1);
+        QTest::keyClick(d->surahList(), Qt::Key_Down);
+        QCOMPARE(program->goTo.a, 2);
+        QCOMPARE(d->verseList()->count(), 200);
+        QTest::keyClick(d->surahList(), Qt::Key_Tab);
+        QCOMPARE(program->goTo.b, 254);
+        // Space chooses the entry the focus stands on, the first.
+        QTest::keyClick(d->verseList(), Qt::Key_Space);
+        QCOMPARE(program->goTo.b, 0);
+        QTest::keyClick(d->verseList(), Qt::Key_Return);
+        QVERIFY(!d->isVisible());
+        QApplication::setActiveWindow(window.get());
+        QCOMPARE(cell(window->table()->currentIndex().row(), 2), u(u"003-آل عمران"));
+        QCOMPARE(cell(window->table()->currentIndex().row(), 3), u(u"1"));
+
+        // Reopened, OK at once goes to the surah chosen last.
+        key(Qt::Key_Minus);
+        key(Qt::Key_Home, Qt::ControlModifier);
+        open();
+        QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->surahList()));
+        QTest::keyClick(d->surahList(), Qt::Key_Return);
+        QVERIFY(!d->isVisible());
+        QApplication::setActiveWindow(window.get());
+        QCOMPARE(cell(window->table()->currentIndex().row(), 2), u(u"003-آل عمران"));
+
+        // After a failed jump, OK at once aims at the same verse again.
+        window->searchBox()->setText(u(u"الرحمن"));
+        key(Qt::Key_Return);
+        open();
+        // What was typed in a list a moment ago no longer counts.
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        QTest::keyClicks(d->surahList(), QStringLiteral("002"));
+        QTest::keyClick(d->surahList(), Qt::Key_Tab);
+        QTest::keyClicks(d->verseList(), QStringLiteral("255"));
+        QTest::keyClick(d->verseList(), Qt::Key_Return);
+        QVERIFY(d->isVisible());
+        d->reject();
+        QApplication::setActiveWindow(window.get());
+        open();
+        QTest::keyClick(d->surahList(), Qt::Key_Return);
+        QCOMPARE(dialogs.messages, QStringList(2, u(u"لا يوجد هذه الآية في نتائج البحث")));
+        QCOMPARE(program->goTo.g, 8 + 254);
+        d->reject();
+    }
+
+    // A jump moves the row to the middle of the view, not to its edge.
+    void aJumpShowsTheRowInTheMiddle() {
+        GridView* t = window->table();
+        key(Qt::Key_F5);
+        GoToDialog* d = window->goToDialog();
+        d->surahList()->setCurrentRow(1);
+        d->verseList()->setCurrentRow(254);
+        QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        const QRect r = t->visualRect(t->currentIndex());
+        QVERIFY(std::abs(r.center().y() - t->viewport()->height() / 2) <= r.height());
+    }
+
+    // The ordering selector's caption stands in its frame's top edge, on the
+    // reading side.
+    void theOrderingCaptionIsTheFramesTitle() {
+        QGroupBox* box = window->orderingSelector();
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.lineWidth = 1;
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, box);
+        const QRect frame = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxFrame, box);
+        QVERIFY(label.top() < frame.top() && frame.top() < label.bottom());
+        QVERIFY(label.center().x() > box->width() / 2);
+    }
+
+    // Headers, menus, buttons and dialogs share one interface font, of the
+    // size of the Arabic text beside them.
+    void oneInterfaceFont() {
+        const int size = interface_font().pixelSize();
+        QVERIFY(size >= 16);
+        QCOMPARE(window->table()->horizontalHeader()->font().pixelSize(), size);
+        QCOMPARE(window->menu(QStringLiteral("N8"))->font().pixelSize(), size);
+        QCOMPARE(window->menuBar()->font().pixelSize(), size);
+        QCOMPARE(window->button(1)->font().pixelSize(), size);
+        QVERIFY(window->goToDialog()->okButton()->font().pixelSize() >= size);
+    }
+
+    // The dialogs speak Arabic, right to left, in the Arabic font, and a
+    // message box carries the program's title, whole.
+    void dialogsSpeakArabic() {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") == u(u"Cancel"), false);
+        const auto message = message_box(window.get(), u(u"أكتب نصا للبحث عنه"));
+        QCOMPARE(message->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(message->windowTitle(), QApplication::applicationDisplayName());
+        QCOMPARE(message->button(QMessageBox::Ok)->text(), u(u"موافق"));
+        const QLabel* text = message->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(text && text->font().families().startsWith(arabic_families().first()));
+        message->show();
+        QVERIFY(message->width() >=
+                message->fontMetrics().horizontalAdvance(message->windowTitle()) + 100);
+        message->hide();
+        const auto question = question_box(window.get(), u(u"؟"));
+        QCOMPARE(question->button(QMessageBox::Yes)->text(), u(u"نعم"));
+        QCOMPARE(question->button(QMessageBox::No)->text(), u(u"لا"));
+        const auto input = input_dialog(window.get(), u(u"مربع الإدخال"), u(u"أكتب"));
+        QCOMPARE(input->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(input->okButtonText(), u(u"موافق"));
+        QCOMPARE(input->cancelButtonText(), u(u"إلغاء"));
+        for (QWidget* part : {static_cast<QWidget*>(input->findChild<QLabel*>()),
+                              static_cast<QWidget*>(input->findChild<QLineEdit*>())}) {
+            QVERIFY(part);
+            QVERIFY(part->font().families().startsWith(arabic_families().first()));
+            QVERIFY(part->font().pixelSize() >= 18);
+        }
+        // Each button is wide enough for its text.
+        input->show();
+        for (QPushButton* b : input->findChildren<QPushButton*>())
+            QVERIFY(b->width() >=
+                    b->fontMetrics().horizontalAdvance(b->text()) + b->iconSize().width());
+        input->hide();
+    }
+
+    // Every window carries the program's icon.
+    void everyWindowHasTheIcon() {
+        QVERIFY(!QApplication::windowIcon().isNull());
+        QVERIFY(!window->windowIcon().availableSizes().isEmpty());
+        QVERIFY(!window->goToDialog()->windowIcon().availableSizes().isEmpty());
+    }
+
+    // Alt alone opens the way to the menu bar; the menus show their keys.
+    void theMenuBarFromTheKeyboard() {
+        QWidget* t = window->table();
+        QKeyEvent overrideAlt(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+        QApplication::sendEvent(t, &overrideAlt);
+        QTest::keyPress(t, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt);
+        QVERIFY(window->menuBar()->hasFocus());
+        QVERIFY(window->menuBar()->activeAction());
+        QTest::keyClick(window->menuBar(), Qt::Key_Escape);
+        QVERIFY(window->action(QStringLiteral("N1"))->text().endsWith(u(u"\tF6")));
+        QVERIFY(window->action(QStringLiteral("N24"))->text().endsWith(u(u"\tAlt+F9")));
+    }
+
+    // The search modes that are on show beside the search box.
+    void theSearchModesShowBesideTheSearchBox() {
+        for (const char* item : {"N104", "N88"}) {
+            const QString name = QString::fromLatin1(item);
+            QLabel* indicator = window->modeIndicator(name);
+            QVERIFY(indicator);
+            QVERIFY(!indicator->isVisible());
+            window->runItem(name);
+            QVERIFY(indicator->isVisible());
+            QVERIFY(window->action(name)->isChecked());
+            window->runItem(name);
+            QVERIFY(!indicator->isVisible());
+        }
+    }
+
+    // Coloured texts keep their contrast on a light and on a dark palette.
+    void colouredTextsStayReadable() {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x2a, 0x2e, 0x32));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x21, 0x24));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Highlight, QColor(0x1d, 0x54, 0x8a));
+        const QPalette light = QApplication::palette();
+        QCOMPARE(window->summary()->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+        QCOMPARE(window->display()->markColour(MarkKind::Red), QColor(255, 0, 0));
+        for (const QPalette& p : {light, dark}) {
+            QApplication::setPalette(p);
+            QCoreApplication::processEvents();
+            const auto ratio = [](const QWidget* w) {
+                return contrast_ratio(w->palette().color(w->foregroundRole()),
+                                      w->palette().color(w->backgroundRole()));
+            };
+            QVERIFY(ratio(window->summary()) >= kTextContrast);
+            for (const char* item : {"N104", "N88"})
+                QVERIFY(ratio(window->modeIndicator(QString::fromLatin1(item))) >= kTextContrast);
+            const QColor base = window->display()->palette().color(QPalette::Base);
+            for (MarkKind kind : {MarkKind::Red, MarkKind::BlueUnderline})
+                QVERIFY(contrast_ratio(window->display()->markColour(kind), base) >=
+                        kLargeTextContrast);
+        }
+        QApplication::setPalette(light);
     }
 
     // Each resize of the table fits the text column once.

@@ -10,7 +10,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyra"));
+    QApplication::setDesktopFileName(QStringLiteral("tallyra"));
     QApplication::setLayoutDirection(Qt::RightToLeft);
+    // The platform's own texts (file dialogs, edit menus) in Arabic too.
+    tallyra::install_arabic_translation();
     tallyra::apply_window_style();
 
     tallyra::Program program;

@@ -3,6 +3,7 @@
 #include "display/display.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tallyra {
 
@@ -71,8 +72,41 @@ void select_rows(Session& session, int top, int bottom, int current) {
     const int last = session.table.rowCount() - 1;
     if (last < 1)
         return;
-    change_row(session, std::clamp(current, 1, last));
-    session.table.setSelection(std::clamp(top, 1, last), std::clamp(bottom, 1, last));
+    current = std::clamp(current, 1, last);
+    top = std::clamp(top, 1, last);
+    bottom = std::clamp(bottom, 1, last);
+    if (top > bottom)
+        std::swap(top, bottom);
+    // The current row, the one the display box shows, always lies inside the
+    // selection: a selection without it is the current row alone, so that a
+    // command on the selected rows never acts on rows other than the one shown.
+    if (current < top || current > bottom)
+        top = bottom = current;
+    change_row(session, current);
+    session.table.setSelection(top, bottom);
+}
+
+QString selected_rows_text(const Grid& grid) {
+    std::vector<int> shown;
+    for (int c = 0; c < grid.columnCount(); ++c)
+        if (grid.columnWidth(c) > 0)
+            shown.push_back(c);
+    const int last = grid.rowCount() - 1;
+    const int top = std::max(1, grid.selectionTop());
+    const int bottom = std::min(last, grid.selectionBottom());
+    QString text;
+    const auto line = [&](int row) {
+        for (size_t i = 0; i < shown.size(); ++i) {
+            if (i > 0)
+                text += u'\t';
+            text += grid.cell(shown[i], row);
+        }
+        text += u'\n';
+    };
+    line(0);
+    for (int r = top; r <= bottom; ++r)
+        line(r);
+    return text;
 }
 
 void window_resized(Session& session) {

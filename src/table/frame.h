@@ -29,8 +29,15 @@ void nigatif(Session& session, int count);
 void change_row(Session& session, int row);
 
 // The user selected the rows from `top` to `bottom` (the current row is the
-// one the selection was started or extended at).
+// one the selection was started or extended at). The current row always
+// lies inside the selection: when it does not, the selection is that row alone.
 void select_rows(Session& session, int top, int bottom, int current);
+
+// The selected rows of a table as the table's copy action puts them on the
+// clipboard: the header line, then the rows from the first to the last
+// selected one; the cells of the columns shown (hidden ones left out) joined
+// by tabs, each line ended by a line feed.
+QString selected_rows_text(const Grid& grid);
 
 // The window changed size: the current row is shown again while it is open.
 void window_resized(Session& session);

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
+class QInputDialog;
+class QMessageBox;
 class QWidget;
 
 namespace tallyra {
@@ -24,7 +27,8 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
 };
 
-// The dialogs of the desktop: Qt's message, input and file boxes.
+// The dialogs of the desktop: Qt's message, input and file boxes, right to
+// left, with Arabic buttons and the Arabic font, titled with the program's name.
 class DesktopDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text) override;
@@ -33,5 +37,11 @@ public:
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposal) override;
     QString openFileName(QWidget* parent, const QString& filter) override;
 };
+
+// The boxes the desktop dialogs show, made ready but not shown.
+std::unique_ptr<QMessageBox> message_box(QWidget* parent, const QString& text);
+std::unique_ptr<QMessageBox> question_box(QWidget* parent, const QString& text);
+std::unique_ptr<QInputDialog> input_dialog(QWidget* parent, const QString& caption,
+                                           const QString& prompt);
 
 } // namespace tallyra

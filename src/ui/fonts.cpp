@@ -1,16 +1,28 @@
 #include "ui/fonts.h"
 
-#include <QStringList>
-
 namespace tallyra {
 
+const QStringList& arabic_families() {
+    static const QStringList families = {QStringLiteral("Noto Naskh Arabic"),
+                                         QStringLiteral("Noto Sans Arabic"),
+                                         QStringLiteral("DejaVu Sans")};
+    return families;
+}
+
 QFont arabic_font(int pixelSize) {
-    const QStringList families = {QStringLiteral("Noto Naskh Arabic"),
-                                  QStringLiteral("Noto Sans Arabic"),
-                                  QStringLiteral("DejaVu Sans")};
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(arabic_families());
     font.setPixelSize(pixelSize);
+    return font;
+}
+
+QFont interface_font() {
+    // A plain face first for the controls; beside Arabic text of 17 to 34
+    // pixels the interface reads at 16.
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Naskh Arabic"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(16);
     return font;
 }
 

@@ -12,6 +12,15 @@
 
 namespace tallyra {
 
+namespace {
+
+int selected_row(const QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.first());
+}
+
+} // namespace
+
 GoToDialog::GoToDialog(Program& program, Dialogs& dialogs,
                        std::function<void(const Result&)> jumped, QWidget* parent)
     : QDialog(parent), program_(program), dialogs_(dialogs), jumped_(std::move(jumped)),
@@ -41,8 +50,13 @@ GoToDialog::GoToDialog(Program& program, Dialogs& dialogs,
     const int height = screen ? screen->availableGeometry().height() - 30 : 600;
     setFixedSize(274, std::max(200, height));
 
-    connect(surahs_, &QListWidget::currentRowChanged, this, &GoToDialog::surahChosen);
-    connect(verses_, &QListWidget::currentRowChanged, this, [this](int row) {
+    // An entry is chosen when it is selected, by a click, the arrow keys or
+    // typing its first characters («002»); the focus entering a list by Tab
+    // only marks an entry as current and chooses nothing.
+    connect(surahs_, &QListWidget::itemSelectionChanged, this,
+            [this] { surahChosen(selected_row(surahs_)); });
+    connect(verses_, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = selected_row(verses_);
         if (row >= 0)
             run_command(program_, WindowId::GoTo, QStringLiteral("ListBox2"),
                         {QString::number(row)});
@@ -52,12 +66,16 @@ GoToDialog::GoToDialog(Program& program, Dialogs& dialogs,
 }
 
 void GoToDialog::open() {
-    // No entry stays current either, so that choosing the entry of last time
-    // again counts as a choice.
-    for (QListWidget* list : {surahs_, verses_}) {
+    // The lists lose their selection, so that choosing the entry of last time
+    // again counts as a choice; the entries OK aims at now, those chosen
+    // last, stand current, where the arrow keys go on from.
+    const GoToWindow& f = program_.goTo;
+    for (auto [list, row] : {std::pair{surahs_, f.a}, std::pair{verses_, f.b}}) {
         const QSignalBlocker block(list);
-        list->setCurrentRow(-1);
         list->clearSelection();
+        const QModelIndex current = list->model()->index(row, 0);
+        list->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        list->scrollTo(current, QAbstractItemView::PositionAtCenter);
     }
     program_.show(WindowId::GoTo);
     if (QWidget* p = parentWidget())
@@ -65,6 +83,7 @@ void GoToDialog::open() {
     show();
     raise();
     activateWindow();
+    surahs_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void GoToDialog::surahChosen(int index) {

@@ -6,9 +6,13 @@
 #include "shell/dispatch.h"
 #include "table/frame.h"
 #include "table/tables.h"
+#include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/goto_dialog.h"
 #include "ui/grid_model.h"
+#include "ui/grid_view.h"
+#include "ui/marked_text_box.h"
+#include "ui/window_style.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -18,33 +22,110 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QTableView>
-#include <QTextEdit>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace tallyra {
 
-// The summary line: one centred maroon line; a double-click empties it.
+// The summary line: one centred maroon line; a double-click empties it. It
+// never asks for more width than the window gives it: a longer text shows
+// elided, whole in its tooltip. On a dark background the maroon turns lighter.
 class SummaryLabel : public QLabel {
 public:
     explicit SummaryLabel(std::function<void()> doubleClicked, QWidget* parent)
-        : QLabel(parent), doubleClicked_(std::move(doubleClicked)) {}
+        : QLabel(parent), doubleClicked_(std::move(doubleClicked)) {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        keep_readable(this, kMaroon, kTextContrast);
+    }
+
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
+
+    QString shown() const {
+        return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+    }
 
 protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange)
+            keep_readable(this, kMaroon, kTextContrast);
+    }
     void mouseDoubleClickEvent(QMouseEvent*) override { doubleClicked_(); }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(palette().color(foregroundRole()));
+        p.drawText(contentsRect(), int(Qt::AlignCenter), shown());
+    }
 
 private:
+    static inline const QColor kMaroon{128, 0, 0};
     std::function<void()> doubleClicked_;
+};
+
+// A search mode that is on, shown beside the search box: its name in a
+// frame, in the highlight colour where that stays readable.
+class ModeIndicator : public QLabel {
+public:
+    ModeIndicator(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setAlignment(Qt::AlignCenter);
+        setContentsMargins(8, 1, 8, 1);
+        fitColour();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange)
+            fitColour();
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor colour = palette().color(foregroundRole());
+        p.setPen(QPen(colour, 1.5));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+        p.drawText(contentsRect(), int(alignment()), text());
+    }
+
+private:
+    void fitColour() {
+        keep_readable(this, QApplication::palette().color(QPalette::Highlight), kTextContrast);
+    }
+};
+
+// The three panes of the window, one above the other; until the user drags an
+// edge between them, they take heights that suit the window's height.
+class Panes : public QSplitter {
+public:
+    explicit Panes(QWidget* parent) : QSplitter(Qt::Vertical, parent) {
+        connect(this, &QSplitter::splitterMoved, this, [this] { moved_ = true; });
+    }
+    std::function<void()> fit;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QSplitter::resizeEvent(event);
+        if (!moved_ && fit)
+            fit();
+    }
+
+private:
+    bool moved_ = false;
 };
 
 namespace {
@@ -81,23 +162,19 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     column->setSpacing(3);
     column->addWidget(buildSearchBar());
 
-    display_ = new QTextEdit(central);
-    display_->setReadOnly(true);
-    display_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    display_ = new MarkedTextBox(central);
     display_->setFont(arabic_font(34));
     display_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    display_->setFixedHeight(152);
     display_->setContextMenuPolicy(Qt::CustomContextMenu);
     display_->viewport()->setMouseTracking(true);
-    QTextOption option = display_->document()->defaultTextOption();
-    option.setTextDirection(Qt::RightToLeft);
-    display_->document()->setDefaultTextOption(option);
-    column->addWidget(display_);
 
-    auto* summaryRow = new QWidget(central);
-    summaryRow->setFixedHeight(35);
+    // The summary line and the letter list.
+    auto* middle = new QWidget(central);
+    auto* middleLayout = new QVBoxLayout(middle);
+    middleLayout->setContentsMargins(0, 0, 0, 0);
+    middleLayout->setSpacing(3);
+    auto* summaryRow = new QWidget(middle);
     auto* summaryLayout = new QHBoxLayout(summaryRow);
-    summaryLayout->setContentsMargins(0, 0, 0, 0);
     summary_ = new SummaryLabel(
         [this] {
             summary_double_click(s_);
@@ -107,9 +184,7 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     summary_->setAlignment(Qt::AlignCenter);
     summary_->setFont(arabic_font(18));
     summary_->setTextInteractionFlags(Qt::NoTextInteraction);
-    QPalette maroon = summary_->palette();
-    maroon.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    summary_->setPalette(maroon);
+    summaryRow->setFixedHeight(summary_->fontMetrics().height() + 4);
     gauge_ = new QProgressBar(summaryRow);
     gauge_->setFixedSize(100, 17);
     gauge_->setTextVisible(false);
@@ -118,47 +193,77 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     gauge_->setSizePolicy(keep);
     gauge_->hide();
     summaryLayout->addWidget(summary_, 1);
-    // The layout runs right to left: the gauge sits at the left end.
-    summaryLayout->addWidget(gauge_, 0, Qt::AlignTop);
-    summaryLayout->setContentsMargins(0, 9, 0, 0);
-    column->addWidget(summaryRow);
+    // The layout runs right to left: the gauge sits at the left end, 9 pixels
+    // below the line's top.
+    auto* gaugeColumn = new QVBoxLayout;
+    gaugeColumn->setContentsMargins(0, 9, 0, 0);
+    gaugeColumn->addWidget(gauge_);
+    gaugeColumn->addStretch(1);
+    summaryLayout->addLayout(gaugeColumn);
+    summaryLayout->setContentsMargins(0, 0, 0, 0);
+    middleLayout->addWidget(summaryRow);
 
-    letters_ = new QListWidget(central);
-    letters_->setFixedHeight(118);
+    letters_ = new QListWidget(middle);
     letters_->setFont(arabic_font(16));
     letters_->setFlow(QListView::TopToBottom);
     letters_->setWrapping(true);
     letters_->setResizeMode(QListView::Adjust);
-    // Lines stand in columns of equal width, as many as the width holds.
-    letters_->setGridSize(QSize(170, 22));
+    letters_->setUniformItemSizes(true);
     letters_->setContextMenuPolicy(Qt::CustomContextMenu);
-    column->addWidget(letters_);
+    middleLayout->addWidget(letters_, 1);
 
-    ordering_ = new QGroupBox(QStringLiteral(" الترتيب حسب "), central);
-    ordering_->setFixedHeight(66);
+    // The ordering selector and the table.
+    auto* bottom = new QWidget(central);
+    auto* bottomLayout = new QVBoxLayout(bottom);
+    bottomLayout->setContentsMargins(0, 0, 0, 0);
+    bottomLayout->setSpacing(3);
+    ordering_ = new QGroupBox(QStringLiteral(" الترتيب حسب "), bottom);
+    // The caption stands in the frame's top edge, on the reading side.
+    ordering_->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 4px;"
+        " margin-top: 0.5em; padding: 0 4px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 12px; padding: 0 4px; }"));
     auto* orderingLayout = new QHBoxLayout(ordering_);
+    orderingLayout->setContentsMargins(6, 0, 6, 0);
     orderingGroup_ = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
         orderingItems_[i] = new QRadioButton(ordering_);
         orderingGroup_->addButton(orderingItems_[i], i);
         orderingLayout->addWidget(orderingItems_[i]);
     }
-    column->addWidget(ordering_);
+    bottomLayout->addWidget(ordering_);
 
-    table_ = new QTableView(central);
+    table_ = new GridView(bottom);
     model_ = new GridModel(s_.table, this);
     table_->setModel(model_);
     table_->setFont(arabic_font(17));
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(false);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(28);
-    table_->horizontalHeader()->setHighlightSections(false);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
     table_->setToolTip(kListHint);
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
-    column->addWidget(table_, 1);
+    bottomLayout->addWidget(table_, 1);
+
+    // The user may give the three panes other heights; the table takes
+    // whatever height the window gains.
+    auto* panes = new Panes(central);
+    panes->fit = [this] { sizePanes(); };
+    panes_ = panes;
+    panes_->setChildrenCollapsible(false);
+    panes_->addWidget(display_);
+    panes_->addWidget(middle);
+    panes_->addWidget(bottom);
+    panes_->setStretchFactor(0, 0);
+    panes_->setStretchFactor(1, 0);
+    panes_->setStretchFactor(2, 1);
+    const int frame = 2 * display_->frameWidth();
+    const int margin = 2 * int(display_->document()->documentMargin());
+    display_->setMinimumHeight(display_->fontMetrics().lineSpacing() + frame + margin);
+    // Two rows of letters, and the scroll bar of the columns that do not fit.
+    letters_->setMinimumHeight(2 * (letters_->fontMetrics().height() + 2) + frame +
+                               letters_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 6);
+    table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                             3 * table_->verticalHeader()->defaultSectionSize() + frame);
+    column->addWidget(panes_, 1);
 
     setCentralWidget(central);
     buildMenus();
@@ -168,7 +273,7 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::tableSelectionChanged);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &MainWindow::tableSelectionChanged);
+            &MainWindow::tableCurrentChanged);
     connect(display_, &QTextEdit::selectionChanged, this, &MainWindow::displaySelectionChanged);
     connect(letters_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
         letter_list_click(s_, index.row());
@@ -184,6 +289,7 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
             [this](const QPoint& p) { showPopup(QStringLiteral("BitBtn1"), buttons_[0], p); });
     connect(display_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { showPopup(QStringLiteral("RichEdit1"), display_, p); });
+    connect(table_, &GridView::copyRequested, this, &MainWindow::copyTableRows);
 
     // A long scan repaints the gauge as it advances and lets no other event in.
     s_.progress = [this] {
@@ -223,32 +329,92 @@ QPushButton* MainWindow::button(int number) const {
     return number >= 1 && number <= 5 ? buttons_[number - 1] : nullptr;
 }
 
+QLabel* MainWindow::modeIndicator(const QString& item) const {
+    return modes_.value(item);
+}
+
+QString MainWindow::shownSummary() const {
+    return summary_->shown();
+}
+
+int MainWindow::textColumnFits() const {
+    return table_->fits();
+}
+
 QWidget* MainWindow::buildSearchBar() {
     auto* bar = new QWidget(this);
-    bar->setFixedHeight(60);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     search_ = new QLineEdit(kSearchPlaceholder, bar);
     search_->setFont(arabic_font(22));
-    search_->setMinimumHeight(44);
+    search_->setMinimumHeight(search_->fontMetrics().height() + 12);
     search_->setAlignment(Qt::AlignCenter);
     search_->setToolTip(QStringLiteral("أدخل الحرف أو الكلمة أو العبارة التي تريد البحث عنها"));
     // Its context menu is empty: no edit menu either.
     search_->setContextMenuPolicy(Qt::PreventContextMenu);
     row->addWidget(search_, 1);
+
+    // Beside the search box, the search modes that are on.
+    auto* modes = new QWidget(bar);
+    auto* modesLayout = new QVBoxLayout(modes);
+    modesLayout->setContentsMargins(0, 0, 0, 0);
+    modesLayout->setSpacing(2);
+    const std::pair<const char*, const char16_t*> indicators[] = {
+        {"N104", u"بحث مطابق"},
+        {"N88", u"في الجدول فقط"},
+    };
+    for (const auto& [item, text] : indicators) {
+        const QString name = QString::fromLatin1(item);
+        auto* label = new ModeIndicator(QString::fromUtf16(text), modes);
+        label->setToolTip(find_command(kMain, name)->caption.trimmed());
+        QSizePolicy kept = label->sizePolicy();
+        kept.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(kept);
+        label->hide();
+        modesLayout->addWidget(label);
+        modes_.insert(name, label);
+    }
+    row->addWidget(modes);
+
     for (int i = 0; i < 5; ++i) {
         const QString name = button_name(i + 1);
         const Command* c = find_command(kMain, name);
         auto* b = new QPushButton(c->caption, bar);
-        b->setToolTip(c->hint);
-        b->setMinimumSize(120, 54);
-        b->setFont(arabic_font(14));
+        b->setToolTip(tooltip_lines(c->hint));
         row->addWidget(b);
         buttons_[i] = b;
         connect(b, &QPushButton::clicked, this, [this, name] { runItem(name); });
     }
     buttons_[0]->setContextMenuPolicy(Qt::CustomContextMenu);
     return bar;
+}
+
+void MainWindow::sizePanes() {
+    // Wanted: two lines and a half of the display box, five rows of the
+    // letter list and a table of ten rows; a smaller window shrinks the first
+    // two towards their least heights before the table gives up its rows.
+    const int handles = 2 * panes_->handleWidth();
+    const int total = panes_->height() - handles;
+    QWidget* middle = panes_->widget(1);
+    QWidget* bottom = panes_->widget(2);
+    const int frame = 2 * display_->frameWidth();
+    const int wantDisplay = 5 * display_->fontMetrics().lineSpacing() / 2 + frame +
+                            2 * int(display_->document()->documentMargin());
+    const int wantMiddle =
+        middle->minimumSizeHint().height() + 3 * (letters_->fontMetrics().height() + 2);
+    const int minDisplay = display_->minimumHeight();
+    const int minMiddle = middle->minimumSizeHint().height();
+    const int tableRow = table_->verticalHeader()->defaultSectionSize();
+    const int minBottom = bottom->minimumSizeHint().height();
+    const int wantBottom = minBottom + 7 * tableRow;
+    // The table keeps its ten rows, or at least more than half the height.
+    const int bottomNeeds = std::max(minBottom, std::min(wantBottom, total * 11 / 20));
+    const int room =
+        std::clamp(total - bottomNeeds, minDisplay + minMiddle, wantDisplay + wantMiddle);
+    const double share = double(room) / (wantDisplay + wantMiddle);
+    const int d = std::max(minDisplay, int(wantDisplay * share));
+    const int m = std::max(minMiddle, int(wantMiddle * share));
+    panes_->setSizes({d, m, std::max(minBottom, total - d - m)});
 }
 
 void MainWindow::buildMenus() {
@@ -269,7 +435,7 @@ void MainWindow::buildMenus() {
                 fillMenu(bar->addMenu(c->caption), c->item);
             } else {
                 QAction* a = bar->addAction(c->caption);
-                a->setToolTip(c->key);
+                a->setData(c->key);
                 wireAction(a, *c);
             }
         }
@@ -391,7 +557,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (text != search_->text())
             search_->setText(text);
     } else if (event->type() == QEvent::Resize && watched == table_->viewport()) {
-        fitTextColumn();
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        if (resize->size().width() != resize->oldSize().width())
+            table_->fitColumns();
+    } else if (event->type() == QEvent::ToolTip && watched == menuBar()) {
+        // A command that stands on the menu bar itself tells its key.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QAction* a = menuBar()->actionAt(help->pos());
+        if (a && !a->menu() && !a->data().toString().isEmpty()) {
+            QToolTip::showText(help->globalPos(), a->data().toString(), menuBar(),
+                               menuBar()->actionGeometry(const_cast<QAction*>(a)));
+            return true;
+        }
     } else if (event->type() == QEvent::MouseMove && watched == display_->viewport()) {
         selectrich(s_);
         syncSummary();
@@ -415,12 +592,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::tableSelectionChanged() {
     if (syncing_)
         return;
-    const QItemSelection selection = table_->selectionModel()->selection();
-    int top = -1, bottom = -1;
-    for (const QItemSelectionRange& range : selection) {
-        top = top < 0 ? range.top() : std::min(top, range.top());
-        bottom = std::max(bottom, range.bottom());
+    // A selection that leaves out the current row is mostly the first half
+    // of a move: the current row follows at once. If it does not, the table
+    // makes it whole when the events of this move are done.
+    const auto [top, bottom] = table_->selectedRange();
+    const int current = table_->currentIndex().row();
+    if (current >= 0 && top >= 0 && (current < top || current > bottom)) {
+        QTimer::singleShot(0, this, &MainWindow::tableCurrentChanged);
+        return;
     }
+    tableCurrentChanged();
+}
+
+void MainWindow::tableCurrentChanged() {
+    if (syncing_)
+        return;
+    auto [top, bottom] = table_->selectedRange();
     const int current = table_->currentIndex().isValid() ? table_->currentIndex().row() : top;
     if (current < 0)
         return;
@@ -429,6 +616,10 @@ void MainWindow::tableSelectionChanged() {
     select_rows(s_, top + 1, bottom + 1, current + 1);
     refresh();
     applyFocus(std::exchange(s_.focus, Focus::Unchanged));
+}
+
+void MainWindow::copyTableRows() {
+    QGuiApplication::clipboard()->setText(selected_rows_text(s_.table));
 }
 
 void MainWindow::displaySelectionChanged() {
@@ -450,80 +641,45 @@ void MainWindow::refresh() {
     syncGauge();
     syncOrdering();
     syncItems();
+    syncModes();
     syncing_ = false;
 }
 
 void MainWindow::syncTable() {
     const Grid& grid = s_.table;
     const bool reset = model_->sync();
-    // Widths the user gave a column stay until the table itself changes them.
     std::vector<int> widths;
     for (int c = 0; c < grid.columnCount(); ++c)
         widths.push_back(grid.columnWidth(c));
-    if (reset || widths != shownWidths_) {
-        for (int c = 0; c < grid.columnCount(); ++c) {
-            const bool changed = c >= int(shownWidths_.size()) || shownWidths_[c] != widths[c];
-            table_->setColumnHidden(c, widths[c] == 0);
-            if (changed && widths[c] > 0)
-                table_->setColumnWidth(c, widths[c]);
-        }
-        if (widths != shownWidths_) {
-            shownWidths_ = widths;
-            fitTextColumn();
-        }
-    }
-    const int row = grid.currentRow() - 1;
-    if (row < 0 || row >= model_->rowCount())
-        return;
-    const QModelIndex current = table_->currentIndex();
-    if (reset || !current.isValid() || current.row() != row) {
-        int column = 0;
-        while (column < grid.columnCount() - 1 && table_->isColumnHidden(column))
-            ++column;
-        const QModelIndex index = model_->index(row, column);
-        table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                             QItemSelectionModel::Rows);
-        table_->scrollTo(index);
-    }
-}
-
-void MainWindow::fitTextColumn() {
-    ++fits_;
     // The verse text takes whatever width the other columns leave.
-    if (!s_.ayat || s_.table.columnCount() <= verse_col::text)
+    if (reset || widths != table_->columnWidths())
+        table_->setColumnWidths(widths, s_.ayat ? int(verse_col::text) : -1);
+
+    // The view's selection is the table's: its rows from the first to the
+    // last selected, the current row among them.
+    const int rows = model_->rowCount();
+    const int row = grid.currentRow() - 1;
+    if (row < 0 || row >= rows)
         return;
-    int others = 0;
-    for (int c = 0; c < s_.table.columnCount(); ++c)
-        if (c != verse_col::text && !table_->isColumnHidden(c))
-            others += table_->columnWidth(c);
-    const int free = table_->viewport()->width() - others - 2;
-    table_->setColumnWidth(verse_col::text, std::max(s_.table.columnWidth(verse_col::text), free));
+    int top = std::clamp(grid.selectionTop() - 1, 0, rows - 1);
+    int bottom = std::clamp(grid.selectionBottom() - 1, 0, rows - 1);
+    if (row < top || row > bottom)
+        top = bottom = row;
+    const bool moved = table_->currentIndex().row() != row;
+    // A row a command moved to shows in the middle of the view.
+    if (reset || moved || table_->selectedRange() != std::pair{top, bottom})
+        table_->showSelection(top, bottom, row, reset || moved);
 }
 
 void MainWindow::syncDisplay() {
     const DisplayBox& box = s_.display;
-    const bool newText = box.text != shownText_ || display_->toPlainText() != box.text;
+    const bool newText = box.text != shownText_ || display_->content() != box.text;
     if (newText) {
-        display_->setPlainText(box.text);
+        display_->setContent(box.text);
         shownText_ = box.text;
     }
     if (newText || box.marks != shownMarks_) {
-        QList<QTextEdit::ExtraSelection> marks;
-        marks.reserve(qsizetype(box.marks.size()));
-        for (const Mark& m : box.marks) {
-            QTextEdit::ExtraSelection sel;
-            sel.cursor = QTextCursor(display_->document());
-            sel.cursor.setPosition(m.start);
-            sel.cursor.setPosition(m.start + m.length, QTextCursor::KeepAnchor);
-            if (m.kind == MarkKind::Red) {
-                sel.format.setForeground(QColor(255, 0, 0));
-            } else {
-                sel.format.setForeground(QColor(0, 0, 255));
-                sel.format.setFontUnderline(true);
-            }
-            marks.append(sel);
-        }
-        display_->setExtraSelections(marks);
+        display_->setMarks(box.marks);
         shownMarks_ = box.marks;
     }
     const std::pair<int, int> selection{box.selectionStart, box.selectionLength};
@@ -551,6 +707,13 @@ void MainWindow::syncLetters() {
         letters_->clear();
         letters_->addItems(lines);
         shownLetters_ = lines;
+        // The lines stand in columns of equal width, as many as the width
+        // holds, each as wide as the longest line.
+        const QFontMetrics fm(letters_->font());
+        int widest = fm.horizontalAdvance(QStringLiteral("0000 = ب"));
+        for (const QString& line : lines)
+            widest = std::max(widest, fm.horizontalAdvance(line));
+        letters_->setGridSize(QSize(widest + 3 * fm.averageCharWidth() + 16, fm.height() + 2));
     }
     letters_->setToolTip(letters_hint(s_));
 }
@@ -596,6 +759,11 @@ void MainWindow::syncItems() {
         if (a->isCheckable())
             a->setChecked(state.checked);
     }
+}
+
+void MainWindow::syncModes() {
+    for (auto it = modes_.constBegin(); it != modes_.constEnd(); ++it)
+        it.value()->setVisible(s_.checked(it.key()));
 }
 
 void MainWindow::applyFocus(Focus focus) {

@@ -23,13 +23,14 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QTableView;
-class QTextEdit;
+class QSplitter;
 
 namespace tallyra {
 
 class GoToDialog;
 class GridModel;
+class GridView;
+class MarkedTextBox;
 class SummaryLabel;
 
 class MainWindow : public QMainWindow {
@@ -46,12 +47,18 @@ public:
     // control), runs it and acts on the result.
     void runItem(const QString& name, const QStringList& chosen = {});
 
-    QTableView* table() const { return table_; }
+    GridView* table() const { return table_; }
     GridModel* tableModel() const { return model_; }
     QLineEdit* searchBox() const { return search_; }
-    QTextEdit* display() const { return display_; }
+    MarkedTextBox* display() const { return display_; }
     QListWidget* letterList() const { return letters_; }
     QLabel* summary() const;
+    // The summary line as it shows: elided when longer than the line.
+    QString shownSummary() const;
+    // The indicators beside the search box of exact mode (N104) and of
+    // searching in the table only (N88), shown while the mode is on.
+    QLabel* modeIndicator(const QString& item) const;
+    QSplitter* panes() const { return panes_; }
     QProgressBar* gauge() const { return gauge_; }
     QGroupBox* orderingSelector() const { return ordering_; }
     QRadioButton* orderingItem(int index) const;
@@ -61,7 +68,7 @@ public:
     QMenu* menu(const QString& name) const { return menus_.value(name); }
     GoToDialog* goToDialog() const { return goTo_; }
     // How often the text column was fitted to the width: once per resize.
-    int textColumnFits() const { return fits_; }
+    int textColumnFits() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,6 +77,9 @@ protected:
 
 private:
     QWidget* buildSearchBar();
+    // Heights of the panes by the fonts they show: the display box, the
+    // summary line with the letter list, the ordering selector with the table.
+    void sizePanes();
     void buildMenus();
     void fillMenu(QMenu* menu, const QString& name);
     void wireAction(QAction* action, const Command& row);
@@ -79,16 +89,18 @@ private:
     // clipboard, the rendering, its message and the focus.
     void act(const Result& result);
     void tableSelectionChanged();
+    void tableCurrentChanged();
     void displaySelectionChanged();
 
     void syncTable();
-    void fitTextColumn();
     void syncDisplay();
     void syncLetters();
     void syncSummary();
     void syncGauge();
     void syncOrdering();
     void syncItems();
+    void syncModes();
+    void copyTableRows();
     void applyFocus(Focus focus);
 
     Program& program_;
@@ -97,14 +109,16 @@ private:
 
     QLineEdit* search_ = nullptr;
     QPushButton* buttons_[5] = {};
-    QTextEdit* display_ = nullptr;
+    MarkedTextBox* display_ = nullptr;
     SummaryLabel* summary_ = nullptr;
     QProgressBar* gauge_ = nullptr;
     QListWidget* letters_ = nullptr;
     QGroupBox* ordering_ = nullptr;
     QButtonGroup* orderingGroup_ = nullptr;
     QRadioButton* orderingItems_[6] = {};
-    QTableView* table_ = nullptr;
+    GridView* table_ = nullptr;
+    QSplitter* panes_ = nullptr;
+    QHash<QString, QLabel*> modes_;
     GridModel* model_ = nullptr;
     GoToDialog* goTo_ = nullptr;
 
@@ -119,9 +133,7 @@ private:
     int shownCaret_ = -1;
     std::pair<int, int> shownSelection_{0, 0};
     QStringList shownLetters_;
-    std::vector<int> shownWidths_;
     bool syncing_ = false;
-    int fits_ = 0;
 };
 
 } // namespace tallyra
