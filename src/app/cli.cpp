@@ -113,8 +113,14 @@ std::optional<QStringList> step_inputs(const Program& program, const Step& step,
     qsizetype next = 0;
     for (const Input& in : step.command->inputs) {
         if (in.name.isEmpty()) {
-            // The search box, which still holds the text of the last search.
-            inputs << (in.from == Input::From::SearchBox ? program.main.search.s_hifdh : QString());
+            // The search box still holds the text of the last search; a
+            // question is answered Yes, since the command was asked for.
+            if (in.from == Input::From::SearchBox)
+                inputs << program.main.search.s_hifdh;
+            else if (in.from == Input::From::Confirm)
+                inputs << QStringLiteral("1");
+            else
+                inputs << QString();
             continue;
         }
         const QString& arg = step.args[next++];

@@ -66,6 +66,9 @@ bool asked_now(const Input& input, const Program& program) {
     case Input::From::Control:
         return true;
     case Input::From::Dialog:
+    case Input::From::SaveFile:
+    case Input::From::OpenFile:
+    case Input::From::Confirm:
         return !input.asked || input.asked(program);
     case Input::From::CommandLine:
         return false;

@@ -21,8 +21,9 @@ void open_menu(Program& program, WindowId window, const QString& menu);
 // have no key and are offered by the command line only.
 bool command_allowed(Program& program, WindowId window, const QString& item);
 
-// Whether the window asks this input now: a dialog may be asked only in some
-// states. An input the window does not ask is given as the empty text.
+// Whether the window asks this input now: a dialog (an input box, a file
+// dialog, a question) may be asked only in some states. An input the window
+// does not ask is given as the empty text.
 bool asked_now(const Input& input, const Program& program);
 
 // The dialogs the window asks before it runs the item, in order.

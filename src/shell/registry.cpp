@@ -173,6 +173,31 @@ Input chosen(const char* name,
     return in;
 }
 
+Input save_file(const char* name, const QString& filter,
+                std::function<QString(const Program&)> proposal) {
+    Input in;
+    in.from = Input::From::SaveFile;
+    in.name = QString::fromLatin1(name);
+    in.filter = filter;
+    in.proposal = std::move(proposal);
+    return in;
+}
+
+Input open_file(const char* name, const QString& filter) {
+    Input in;
+    in.from = Input::From::OpenFile;
+    in.name = QString::fromLatin1(name);
+    in.filter = filter;
+    return in;
+}
+
+Input confirm(const QString& question) {
+    Input in;
+    in.from = Input::From::Confirm;
+    in.prompt = question;
+    return in;
+}
+
 Input given(const char* name,
             std::function<std::pair<int, int>(const Program&, const QStringList&)> range) {
     Input in = chosen(name, std::move(range));

@@ -36,13 +36,19 @@ struct Input {
         Dialog,      // the answer of a one-line input dialog (cancelled: empty)
         Control,     // the choice of the control itself: an item, a row
         CommandLine, // only the command line gives it; the window makes the choice by hand
+        SaveFile,    // a file name from a save dialog (cancelled: empty)
+        OpenFile,    // a file name from an open dialog (cancelled: empty)
+        Confirm,     // the answer of a Yes/No question: "1" for Yes, empty for No
     };
     From from = From::SearchBox;
     // Its name on the command line. Empty: the command line does not give it,
     // and a search box input then holds the text of the last search.
     QString name;
     QString caption; // of the dialog
-    QString prompt;  // of the dialog
+    QString prompt;  // of the dialog; the question of a Yes/No box
+    QString filter;  // of a file dialog ("Word|*.doc"; empty: any file)
+    // The name a save dialog proposes (null: none).
+    std::function<QString(const Program&)> proposal;
     // The window asks the dialog only while this holds (null: always); an
     // input not asked counts as empty.
     std::function<bool(const Program&)> asked;
@@ -126,6 +132,15 @@ Input dialog(const QString& caption, const QString& prompt, const char* name);
 // A whole number the control chooses (the command line gives it by name).
 Input chosen(const char* name,
              std::function<std::pair<int, int>(const Program&, const QStringList&)> range);
+// A file to save to, with the name the dialog proposes; the command line
+// gives it by name.
+Input save_file(const char* name, const QString& filter = {},
+                std::function<QString(const Program&)> proposal = nullptr);
+// A file to read; the command line gives it by name.
+Input open_file(const char* name, const QString& filter = {});
+// A Yes/No question; the command line, which asks for the command outright,
+// answers Yes.
+Input confirm(const QString& question);
 // A whole number that only the command line gives.
 Input given(const char* name,
             std::function<std::pair<int, int>(const Program&, const QStringList&)> range);

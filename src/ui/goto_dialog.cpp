@@ -21,14 +21,11 @@ int selected_row(const QListWidget* list) {
 
 } // namespace
 
-GoToDialog::GoToDialog(Program& program, Dialogs& dialogs,
-                       std::function<void(const Result&)> jumped, QWidget* parent)
-    : QDialog(parent), program_(program), dialogs_(dialogs), jumped_(std::move(jumped)),
-      surahs_(new QListWidget(this)), verses_(new QListWidget(this)),
+GoToDialog::GoToDialog(Program& program, Dialogs& dialogs, QWidget* parent)
+    : SecondaryWindow(program, dialogs, WindowId::GoTo, parent), surahs_(new QListWidget(this)),
+      verses_(new QListWidget(this)),
       ok_(new QPushButton(find_command(WindowId::GoTo, QStringLiteral("Button1"))->caption, this)) {
     setWindowTitle(QStringLiteral("إختيار آية كريمة"));
-    setLayoutDirection(Qt::RightToLeft);
-    setWindowModality(Qt::ApplicationModal);
 
     const QFont font = arabic_font(19);
     surahs_->setFont(font);
@@ -58,8 +55,7 @@ GoToDialog::GoToDialog(Program& program, Dialogs& dialogs,
     connect(verses_, &QListWidget::itemSelectionChanged, this, [this] {
         const int row = selected_row(verses_);
         if (row >= 0)
-            run_command(program_, WindowId::GoTo, QStringLiteral("ListBox2"),
-                        {QString::number(row)});
+            run(QStringLiteral("ListBox2"), {QString::number(row)});
     });
     connect(ok_, &QPushButton::clicked, this, &GoToDialog::accept);
     connect(verses_, &QListWidget::itemDoubleClicked, this, &GoToDialog::accept);
@@ -77,39 +73,31 @@ void GoToDialog::open() {
         list->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
         list->scrollTo(current, QAbstractItemView::PositionAtCenter);
     }
-    program_.show(WindowId::GoTo);
-    if (QWidget* p = parentWidget())
-        move(p->geometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    SecondaryWindow::open();
     surahs_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void GoToDialog::surahChosen(int index) {
     if (index < 0)
         return;
-    run_command(program_, WindowId::GoTo, QStringLiteral("ListBox1"), {QString::number(index)});
+    run(QStringLiteral("ListBox1"), {QString::number(index)});
+}
+
+void GoToDialog::render() {
+    QStringList shown;
+    for (int i = 0; i < verses_->count(); ++i)
+        shown << verses_->item(i)->text();
+    if (shown == program_.goTo.verses)
+        return;
     const QSignalBlocker block(verses_);
     verses_->clear();
     verses_->addItems(program_.goTo.verses);
 }
 
 void GoToDialog::accept() {
-    const Result r = run_command(program_, WindowId::GoTo, QStringLiteral("Button1"));
-    if (!r.message.isEmpty()) {
-        dialogs_.message(this, r.message);
-        return;
-    }
-    QDialog::accept();
-    if (jumped_)
-        jumped_(r);
-}
-
-void GoToDialog::done(int r) {
-    // However the dialog closes, it no longer takes the input.
-    program_.hide(WindowId::GoTo);
-    QDialog::done(r);
+    // A jump closes the dialog through its result; a verse the table does
+    // not list leaves it open with the message.
+    run(QStringLiteral("Button1"));
 }
 
 } // namespace tallyra

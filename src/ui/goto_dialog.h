@@ -2,24 +2,17 @@
 // chosen surah. OK moves the verse table's current row to the chosen verse.
 #pragma once
 
-#include "shell/program.h"
-#include "ui/dialogs.h"
-
-#include <QDialog>
-#include <functional>
+#include "ui/secondary_window.h"
 
 class QListWidget;
 class QPushButton;
 
 namespace tallyra {
 
-class GoToDialog : public QDialog {
+class GoToDialog : public SecondaryWindow {
     Q_OBJECT
 public:
-    // `jumped` receives the result of an OK that moved the table's current
-    // row, for the main window to act on.
-    GoToDialog(Program& program, Dialogs& dialogs, std::function<void(const Result&)> jumped,
-               QWidget* parent = nullptr);
+    GoToDialog(Program& program, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Shows the dialog modally without blocking: both lists lose their
     // selection, the remembered choices stay.
@@ -29,14 +22,13 @@ public:
     QListWidget* verseList() const { return verses_; }
     QPushButton* okButton() const { return ok_; }
 
+    // The verse list of the surah chosen last.
+    void render() override;
+
 private:
     void surahChosen(int index);
     void accept() override;
-    void done(int r) override;
 
-    Program& program_;
-    Dialogs& dialogs_;
-    std::function<void(const Result&)> jumped_;
     QListWidget* surahs_;
     QListWidget* verses_;
     QPushButton* ok_;

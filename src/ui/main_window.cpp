@@ -11,7 +11,9 @@
 #include "ui/goto_dialog.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
+#include "ui/inputs.h"
 #include "ui/marked_text_box.h"
+#include "ui/secondary_window.h"
 #include "ui/window_style.h"
 
 #include <QApplication>
@@ -297,9 +299,14 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
         gauge_->repaint();
     };
 
-    // The secondary windows, in the order the program creates them.
-    goTo_ = new GoToDialog(
-        program_, dialogs_, [this](const Result& r) { act(r); }, this);
+    // The secondary windows, in the order the program creates them; what
+    // their items leave, the main window acts on.
+    for (SecondaryWindow* w : std::initializer_list<SecondaryWindow*>{
+             new GoToDialog(program_, dialogs_, this),
+         }) {
+        w->setForward([this](const Result& r) { act(r); });
+        windows_.insert(w->id(), w);
+    }
 
     // Tooltips stay 20 seconds.
     for (QWidget* w : findChildren<QWidget*>())
@@ -496,28 +503,9 @@ void MainWindow::showPopup(const QString& control, QWidget* owner, const QPoint&
 }
 
 void MainWindow::runItem(const QString& name, const QStringList& chosen) {
-    const Command* c = find_command(kMain, name);
-    if (!c)
-        return;
-    QStringList inputs;
-    qsizetype next = 0;
-    for (const Input& in : c->inputs) {
-        switch (in.from) {
-        case Input::From::SearchBox:
-            inputs << search_->text();
-            break;
-        case Input::From::Dialog:
-            inputs << (asked_now(in, program_) ? dialogs_.input(this, in.caption, in.prompt)
-                                               : QString());
-            break;
-        case Input::From::Control:
-            inputs << chosen.value(next++);
-            break;
-        case Input::From::CommandLine:
-            break;
-        }
-    }
-    act(run_command(program_, kMain, name, inputs));
+    if (const Command* c = find_command(kMain, name))
+        act(run_command(program_, kMain, name,
+                        gather_inputs(*c, program_, dialogs_, this, search_->text(), chosen)));
 }
 
 void MainWindow::act(const Result& result) {
@@ -527,14 +515,18 @@ void MainWindow::act(const Result& result) {
     }
     if (!result.clipboard.isEmpty())
         QGuiApplication::clipboard()->setText(result.clipboard);
-    if (result.close == WindowId::GoTo)
-        goTo_->hide();
+    if (SecondaryWindow* closed = windows_.value(result.close))
+        closed->hide();
     refresh();
     if (!result.message.isEmpty())
         dialogs_.message(this, result.message);
     applyFocus(result.focus);
-    if (result.open == WindowId::GoTo)
-        goTo_->open();
+    if (SecondaryWindow* opened = windows_.value(result.open))
+        opened->open();
+}
+
+GoToDialog* MainWindow::goToDialog() const {
+    return static_cast<GoToDialog*>(window(WindowId::GoTo));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

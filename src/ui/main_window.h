@@ -28,6 +28,7 @@ class QSplitter;
 namespace tallyra {
 
 class GoToDialog;
+class SecondaryWindow;
 class GridModel;
 class GridView;
 class MarkedTextBox;
@@ -66,7 +67,9 @@ public:
     QPushButton* button(int number) const;
     QAction* action(const QString& name) const { return actions_.value(name); }
     QMenu* menu(const QString& name) const { return menus_.value(name); }
-    GoToDialog* goToDialog() const { return goTo_; }
+    // A secondary window of the program, by its id; null for none.
+    SecondaryWindow* window(WindowId id) const { return windows_.value(id); }
+    GoToDialog* goToDialog() const;
     // How often the text column was fitted to the width: once per resize.
     int textColumnFits() const;
 
@@ -120,7 +123,8 @@ private:
     QSplitter* panes_ = nullptr;
     QHash<QString, QLabel*> modes_;
     GridModel* model_ = nullptr;
-    GoToDialog* goTo_ = nullptr;
+    // The secondary windows, each created once, in the program's order.
+    QHash<WindowId, SecondaryWindow*> windows_;
 
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;

@@ -1,0 +1,50 @@
+// A secondary window: a modal dialog over its own window's state in the
+// engine. It runs its items through the registry, renders its state again
+// after each, shows their messages over itself, and passes each result on
+// to the main window, which renders the session again and opens or closes
+// the windows the result names.
+#pragma once
+
+#include "shell/program.h"
+#include "ui/dialogs.h"
+
+#include <QDialog>
+#include <functional>
+
+namespace tallyra {
+
+class SecondaryWindow : public QDialog {
+    Q_OBJECT
+public:
+    SecondaryWindow(Program& program, Dialogs& dialogs, WindowId id, QWidget* parent);
+
+    WindowId id() const { return id_; }
+
+    // Where the results of this window's items go for the main window.
+    void setForward(std::function<void(const Result&)> forward) { forward_ = std::move(forward); }
+
+    // Shows the window modally without blocking, its state rendered.
+    void open() override;
+
+    // Renders the window's state into its widgets.
+    virtual void render() = 0;
+
+protected:
+    // Runs an item of this window as a click on it would: gathers its inputs
+    // (`searchBox`: the window's own search box, if it has one; `chosen`: the
+    // choices of the control), runs it, renders, shows its message and
+    // passes the result on.
+    Result run(const QString& item, const QStringList& chosen = {}, const QString& searchBox = {});
+
+    // However the window closes, it no longer takes the input.
+    void done(int r) override;
+
+    Program& program_;
+    Dialogs& dialogs_;
+
+private:
+    WindowId id_;
+    std::function<void(const Result&)> forward_;
+};
+
+} // namespace tallyra
