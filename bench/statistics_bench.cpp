@@ -1,5 +1,5 @@
 // Timings of the commands users run most, each over the whole corpus: the
-// text search in plain and exact mode, the verses that begin with a phrase,
+// text search in plain and exact mode and for one letter, the verses that begin with a phrase,
 // the distinct verse texts and the surahs that begin with a phrase.
 #include "search/search.h"
 #include "statistics/repetition.h"
@@ -30,6 +30,16 @@ static void SearchExact(benchmark::State& state) {
     state.counters["rows"] = session.table.dataRowCount();
 }
 BENCHMARK(SearchExact)->Unit(benchmark::kMillisecond);
+
+// A one-letter term found in nearly every verse: the cost of writing rows.
+static void SearchOneLetter(benchmark::State& state) {
+    Session session;
+    const QString term = QStringLiteral("ا");
+    for (auto _ : state)
+        bahte(session, term, term);
+    state.counters["rows"] = session.table.dataRowCount();
+}
+BENCHMARK(SearchOneLetter)->Unit(benchmark::kMillisecond);
 
 static void VersesThatBegin(benchmark::State& state) {
     Session session;

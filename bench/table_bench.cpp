@@ -1,12 +1,26 @@
-// Timings of the table work a user waits for: the start-up fill, an ordering
+// Timings of the table work a user waits for: the corpus load, the start-up fill, an ordering
 // of the full verse table and a switch of the variant.
 #include "table/ordering.h"
 #include "table/session.h"
 #include "table/tables.h"
 
+#include <QFile>
 #include <benchmark/benchmark.h>
 
 using namespace tallyra;
+
+// Loading the corpus from its separated-waw text, as the program's start does
+// once.
+static void CorpusLoad(benchmark::State& state) {
+    QFile file(QStringLiteral(":/corpus/separated-waw.txt"));
+    file.open(QIODevice::ReadOnly);
+    const QString text = QString::fromUtf8(file.readAll());
+    for (auto _ : state) {
+        Corpus corpus(text);
+        benchmark::DoNotOptimize(corpus.verseCount());
+    }
+}
+BENCHMARK(CorpusLoad)->Unit(benchmark::kMillisecond);
 
 static void StartUpFill(benchmark::State& state) {
     for (auto _ : state) {
