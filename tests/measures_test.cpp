@@ -71,6 +71,23 @@ TEST(Measures, LetterAndDigitClasses) {
     EXPECT_FALSE(is_digit(u'\u2155')); // a vulgar fraction is no decimal digit
 }
 
+// The letter test is a table lookup; it must agree with the letter categories
+// for every UTF-16 code unit, surrogates and unassigned ones included.
+TEST(Measures, LetterTableMatchesTheLetterCategoriesOfEveryCodeUnit) {
+    int letters = 0;
+    for (int u = 0; u < 0x10000; ++u) {
+        const QChar c{char16_t(u)};
+        const QChar::Category cat = c.category();
+        const bool letter = cat == QChar::Letter_Uppercase || cat == QChar::Letter_Lowercase ||
+                            cat == QChar::Letter_Titlecase || cat == QChar::Letter_Modifier ||
+                            cat == QChar::Letter_Other;
+        ASSERT_EQ(is_letter(c), letter) << "U+" << std::hex << u;
+        letters += letter;
+    }
+    // Most of the range is letters (the CJK and Hangul blocks alone).
+    EXPECT_GT(letters, 40000);
+}
+
 TEST(Measures, StringHelpers) {
     EXPECT_EQ(invers(q(u"الم ذلك")), q(u"كلذ ملا"));
     EXPECT_EQ(invers(QString()), QString());

@@ -5,10 +5,6 @@
 
 namespace tallyra {
 
-bool is_letter(QChar c) {
-    return c.isLetter();
-}
-
 bool is_digit(QChar c) {
     if (c.unicode() < 0x100)
         return c >= u'0' && c <= u'9';

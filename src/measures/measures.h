@@ -8,12 +8,22 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 namespace tallyra {
 
+// One bit per UTF-16 code unit: bit u % 64 of word u / 64 is set when u is of
+// a Unicode letter category. Made from Qt's classification as the program
+// builds (make_letter_table.cpp).
+constexpr int kLetterWords = 65536 / 64;
+extern const std::uint64_t kLetterBits[kLetterWords];
+
 // A letter is a character of a Unicode letter category (Lu, Ll, Lt, Lm, Lo).
-bool is_letter(QChar c);
+inline bool is_letter(QChar c) {
+    const char16_t u = c.unicode();
+    return (kLetterBits[u >> 6] >> (u & 63)) & 1;
+}
 
 // A digit is an ASCII digit below U+0100 and any decimal digit (Nd) above.
 bool is_digit(QChar c);
