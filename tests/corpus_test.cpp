@@ -178,6 +178,23 @@ TEST(Corpus, MergingTheWaw) {
     EXPECT_EQ(small.verse(Variant::Merged, 2), q(u"قال وهو"));
 }
 
+// Derived data is made once per corpus and variant, from that corpus's text.
+struct FirstLine {
+    static inline int made = 0;
+    QString text;
+    FirstLine(const Corpus& c, Variant v) : text(c.verse(v, 1)) { ++made; }
+};
+
+TEST(Corpus, DerivedDataIsMadeOncePerCorpusAndVariant) {
+    const Corpus one(q(u"و لا\n"));
+    const Corpus two(q(u"قال و هو\n"));
+    EXPECT_EQ(one.derived<FirstLine>(Variant::Separated).text, q(u"و لا"));
+    EXPECT_EQ(one.derived<FirstLine>(Variant::Merged).text, q(u"ولا"));
+    EXPECT_EQ(two.derived<FirstLine>(Variant::Merged).text, q(u"قال وهو"));
+    EXPECT_EQ(&one.derived<FirstLine>(Variant::Merged), &one.derived<FirstLine>(Variant::Merged));
+    EXPECT_EQ(FirstLine::made, 3);
+}
+
 TEST(Surahs, LookupsInAndOutOfRange) {
     EXPECT_EQ(name_surah(1), q(u"001-الفاتحة"));
     EXPECT_EQ(name_surah(7), q(u"001-الفاتحة"));
