@@ -31,6 +31,7 @@ TEST(Measures, WordAndLetterCounts) {
         {q(u"اياك نعبد و اياك نستعين"), 5, 19},
         {q(u"اياك نعبد واياك نستعين"), 4, 19},
         {q(u"  الحمد   لله  "), 2, 8},
+        {q(u"الحمد   لله"), 2, 8},
         {q(u"نص الآية الكريمة") + CRLF + q(u"الم") + CRLF, 4, 17},
         {q(u"12 الم 34"), 1, 3},
         // Diacritics, digits and other non-letters inside a word do not split it.
@@ -54,6 +55,9 @@ TEST(Measures, WordAndLetterCounts) {
         EXPECT_EQ(nb_kalimat(c.text), c.words) << c.text.toStdString();
         EXPECT_EQ(nb_harf(c.text), c.letters) << c.text.toStdString();
         EXPECT_EQ(includ_harf(c.text), c.letters > 0) << c.text.toStdString();
+        const WordsAndLetters both = count_words_and_letters(c.text);
+        EXPECT_EQ(both.words, c.words) << c.text.toStdString();
+        EXPECT_EQ(both.letters, c.letters) << c.text.toStdString();
     }
 }
 
@@ -100,6 +104,32 @@ TEST(Measures, StringHelpers) {
     EXPECT_EQ(zero_pad(7, 3), q(u"007"));
     EXPECT_EQ(zero_pad(6948, 3), q(u"6948"));
     EXPECT_EQ(zero_pad(-5, 3), q(u"-005"));
+}
+
+// Numbers below 10000 come from a shared table: they must read as the plain
+// conversion and padding do, at every width, on both sides of the table's
+// end and for negative numbers.
+TEST(Measures, DecimalAndPaddedNumbers) {
+    std::vector<long long> numbers;
+    for (long long n = -12; n <= 10012; ++n)
+        numbers.push_back(n);
+    numbers.insert(numbers.end(), {99999, 123456789012LL, -4000000000LL});
+    for (const long long n : numbers) {
+        const QString plain = QString::number(n);
+        ASSERT_EQ(decimal(n), plain) << n;
+        const QString digits = n < 0 ? plain.mid(1) : plain;
+        for (int width = -1; width <= 6; ++width) {
+            const QString padded = (n < 0 ? QStringLiteral("-") : QString()) +
+                                   QString(std::max<qsizetype>(0, width - digits.size()), u'0') +
+                                   digits;
+            ASSERT_EQ(zero_pad(n, width), padded) << n << " " << width;
+        }
+    }
+    // A shared number is an ordinary text once changed.
+    QString n = decimal(42);
+    n += u'!';
+    EXPECT_EQ(n, q(u"42!"));
+    EXPECT_EQ(decimal(42), q(u"42"));
 }
 
 TEST(Measures, PrimeFactors) {

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <span>
 #include <vector>
 
 namespace tallyra {
@@ -34,6 +35,9 @@ public:
     // Out-of-range reads give the empty text; out-of-range writes are ignored.
     const QString& cell(int column, int row) const;
     void setCell(int column, int row, const QString& text);
+    // Moves the texts into `row` from column 0 on, as many as the grid has
+    // columns, in one change; an out-of-range row is ignored.
+    void takeRow(int row, std::span<QString> texts);
     void clearRow(int row);
 
     // The whole column as one text: every cell from row 0 to the last row,

@@ -1,9 +1,38 @@
 #include "measures/measures.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 
 namespace tallyra {
+
+namespace {
+
+// "0000", "0001", ... "9999": four UTF-16 digits for each number below 10000.
+constexpr int kPooled = 10000;
+constexpr auto kFourDigits = [] {
+    std::array<char16_t, 4 * kPooled> digits{};
+    for (int n = 0; n < kPooled; ++n) {
+        digits[4 * n] = char16_t(u'0' + n / 1000);
+        digits[4 * n + 1] = char16_t(u'0' + n / 100 % 10);
+        digits[4 * n + 2] = char16_t(u'0' + n / 10 % 10);
+        digits[4 * n + 3] = char16_t(u'0' + n % 10);
+    }
+    return digits;
+}();
+
+int digit_count(long long n) {
+    return n >= 1000 ? 4 : n >= 100 ? 3 : n >= 10 ? 2 : 1;
+}
+
+// The last `width` digits of n's entry (n below 10000, width 1 to 4).
+QString pooled(long long n, int width) {
+    const char16_t* end = kFourDigits.data() + 4 * n + 4;
+    return QString::fromRawData(reinterpret_cast<const QChar*>(end - width), width);
+}
+
+} // namespace
 
 bool is_digit(QChar c) {
     if (c.unicode() < 0x100)
@@ -46,6 +75,20 @@ int nb_kalimat(const QString& a) {
             ++separators;
     }
     return separators + 1;
+}
+
+WordsAndLetters count_words_and_letters(const QString& a) {
+    if (a.isEmpty() || !is_letter(a.front()) || !is_letter(a.back()))
+        return {nb_kalimat(a), nb_harf(a)};
+    // Nothing to trim, and every space has a successor.
+    int separators = 0;
+    int letters = 0;
+    const QChar* c = a.constData();
+    for (qsizetype i = 0, n = a.size(); i < n; ++i) {
+        letters += is_letter(c[i]);
+        separators += (c[i] == u' ' && c[i + 1] != u' ') || c[i] == u'\r';
+    }
+    return {separators + 1, letters};
 }
 
 QString invers(const QString& s) {
@@ -137,6 +180,8 @@ std::optional<int> to_int(const QString& text) {
 }
 
 QString zero_pad(long long n, int digits) {
+    if (n >= 0 && n < kPooled && digits <= 4)
+        return pooled(n, std::max(digits, digit_count(n)));
     const bool negative = n < 0;
     QString body = QString::number(n);
     if (negative)
@@ -144,6 +189,10 @@ QString zero_pad(long long n, int digits) {
     if (body.size() < digits)
         body.prepend(QString(digits - body.size(), u'0'));
     return negative ? u'-' + body : body;
+}
+
+QString decimal(long long n) {
+    return n >= 0 && n < kPooled ? pooled(n, digit_count(n)) : QString::number(n);
 }
 
 } // namespace tallyra

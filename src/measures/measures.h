@@ -38,6 +38,14 @@ bool includ_harf(const QString& a);
 // non-letters at both ends.
 int nb_kalimat(const QString& a);
 
+// nb_kalimat(a) and nb_harf(a), in one pass where a begins and ends with a
+// letter (as every verse does).
+struct WordsAndLetters {
+    int words = 0;
+    int letters = 0;
+};
+WordsAndLetters count_words_and_letters(const QString& a);
+
 // a with its characters in reverse order.
 QString invers(const QString& s);
 
@@ -66,5 +74,13 @@ std::optional<int> to_int(const QString& text);
 
 // n written in decimal with leading zeros to at least `digits` digits.
 QString zero_pad(long long n, int digits);
+
+// n written in decimal, as QString::number writes it.
+//
+// The numbers 0 to 9999, plain or padded to 3 or 4 digits, which is every
+// running number, verse number, count and position a verse table shows, are
+// views of one constant table: making, copying and dropping them allocates
+// nothing.
+QString decimal(long long n);
 
 } // namespace tallyra

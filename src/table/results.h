@@ -4,6 +4,8 @@
 // the occurrence count.
 #pragma once
 
+#include "measures/measures.h"
+#include "measures/verse_facts.h"
 #include "table/session.h"
 
 #include <vector>
@@ -40,6 +42,32 @@ struct Totals {
     long long words = 0;
     long long letters = 0;
     long long repeats = 0;
+};
+
+// Writes verse rows into a session's table. The cells of a verse's row (its
+// running number, surah label, verse number, text, word and letter counts)
+// come from what the corpus keeps for the active variant and are shared by
+// every row that shows the verse: a row costs copies, not allocations.
+class VerseRows {
+public:
+    explicit VerseRows(Session& session);
+
+    // The counts of `text` in the row of verse v: the kept ones when it is
+    // verse v's own text in the active variant, else counted.
+    WordsAndLetters counts(int v, const QString& text) const;
+
+    // Writes verse v with `text` into `row`: v, `position`, surah name, verse
+    // number, the text, its word and letter counts and `repeats` in column 7.
+    // Returns the counts written.
+    WordsAndLetters write(int row, int v, int position, const QString& text,
+                          const QString& repeats);
+    // The same with verse v's own text in the active variant.
+    WordsAndLetters write(int row, int v, int position, const QString& repeats);
+
+private:
+    Session& session_;
+    const QStringList& lines_;
+    const VerseFacts& facts_;
 };
 
 // Writes verse v with `text` into `row`: v, `position`, surah name, verse
