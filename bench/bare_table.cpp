@@ -48,7 +48,7 @@ private:
 };
 
 std::vector<Row> verse_rows() {
-    QFile file(QStringLiteral(":/corpus/separated-waw.txt"));
+    QFile file(QStringLiteral(TALLYRA_TEXT_FILE));
     file.open(QIODevice::ReadOnly);
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     std::vector<Row> rows;

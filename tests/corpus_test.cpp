@@ -2,6 +2,7 @@
 #include "corpus/corpus.h"
 #include "corpus/surahs.h"
 #include "measures/measures.h"
+#include "measures/verse_facts.h"
 
 #include "test_support.h"
 
@@ -102,6 +103,23 @@ TEST(Corpus, FiguresOfEachVariant) {
         if (nb_kalimat(corpus().verse(Variant::Separated, i)) == 146)
             largest = largest == 0 ? i : -1;
     EXPECT_EQ(largest, 289);
+}
+
+// The counts kept for every verse are the counting rules' own.
+TEST(Corpus, KeptCountsOfEveryVerseAreTheMeasures) {
+    for (const Variant v : {Variant::Separated, Variant::Merged}) {
+        const VerseFacts& facts = corpus().derived<VerseFacts>(v);
+        long long words = 0;
+        for (int i = 1; i <= kVerseCount; ++i) {
+            const QString& line = corpus().verse(v, i);
+            ASSERT_EQ(facts.words[i], nb_kalimat(line)) << i;
+            ASSERT_EQ(facts.letters[i], nb_harf(line)) << i;
+            words += facts.words[i];
+        }
+        EXPECT_EQ(facts.totalWords, words);
+        EXPECT_EQ(facts.totalLetters, 322604);
+        EXPECT_TRUE(facts.linesEndInLetters);
+    }
 }
 
 TEST(Corpus, TextIsTheBareSkeletonWithSingleSpaces) {

@@ -59,16 +59,6 @@ constexpr auto kPlaces = [] {
     return places;
 }();
 
-const std::array<QString, kSurahCount + 1>& labels() {
-    static const std::array<QString, kSurahCount + 1> all = [] {
-        std::array<QString, kSurahCount + 1> l;
-        for (int k = 1; k <= kSurahCount; ++k)
-            l[k] = QStringLiteral("%1-").arg(k, 3, 10, QLatin1Char('0')) + ism_soura()[k];
-        return l;
-    }();
-    return all;
-}
-
 } // namespace
 
 const std::array<int, kSurahCount + 1>& surah_souar() {
@@ -89,6 +79,24 @@ const std::array<QString, kSurahCount + 1>& ism_soura() {
         return names;
     }();
     return ff;
+}
+
+const std::array<QString, kSurahCount + 1>& surah_labels() {
+    static const std::array<QString, kSurahCount + 1> all = [] {
+        QString joined;
+        std::array<qsizetype, kSurahCount + 2> starts{};
+        for (int k = 1; k <= kSurahCount; ++k) {
+            starts[k] = joined.size();
+            joined += QStringLiteral("%1-").arg(k, 3, 10, QLatin1Char('0')) + ism_soura()[k];
+        }
+        starts[kSurahCount + 1] = joined.size();
+        const QChar* text = (new QString(std::move(joined)))->constData();
+        std::array<QString, kSurahCount + 1> l;
+        for (int k = 1; k <= kSurahCount; ++k)
+            l[k] = QString::fromRawData(text + starts[k], starts[k + 1] - starts[k]);
+        return l;
+    }();
+    return all;
 }
 
 int verse_count(int k) {
@@ -112,7 +120,7 @@ QString surah_name(int k) {
 }
 
 QString surah_label(int k) {
-    return valid_surah(k) ? labels()[k] : QString();
+    return valid_surah(k) ? surah_labels()[k] : QString();
 }
 
 QString adad_ayat(int k) {

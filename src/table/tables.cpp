@@ -34,20 +34,29 @@ void fill_verse_rows(Session& session) {
 // The surah texts of a variant with their counts, made once per variant.
 struct SurahTexts {
     SurahTexts(const Corpus& corpus, Variant v) {
-        const QStringList& lines = corpus.lines(v);
+        const VerseFacts& facts = corpus.derived<VerseFacts>(v);
         texts.assign(kSurahCount + 1, QString());
         counts.assign(kSurahCount + 1, WordsAndLetters());
         for (int k = 1; k <= kSurahCount; ++k) {
             QString& text = texts[k];
-            qsizetype size = 0;
-            for (int i = first_verse(k); i <= last_verse(k) && i <= lines.size(); ++i)
-                size += lines[i - 1].size() + 1;
-            text.reserve(size);
-            for (int i = first_verse(k); i <= last_verse(k); ++i) {
-                text += corpus.verse(v, i);
-                text += u' ';
+            if (last_verse(k) <= corpus.verseCount()) {
+                text = corpus.spacedLines(v, first_verse(k), last_verse(k));
+            } else {
+                for (int i = first_verse(k); i <= last_verse(k); ++i) {
+                    text += corpus.verse(v, i);
+                    text += u' ';
+                }
             }
-            counts[k] = count_words_and_letters(text);
+            // Verses that begin and end with letters, joined by single
+            // spaces, count as many words and letters as they do one by one.
+            if (facts.linesEndInLetters && last_verse(k) <= corpus.verseCount()) {
+                for (int i = first_verse(k); i <= last_verse(k); ++i) {
+                    counts[k].words += facts.words[i];
+                    counts[k].letters += facts.letters[i];
+                }
+            } else {
+                counts[k] = count_words_and_letters(text);
+            }
         }
     }
 
