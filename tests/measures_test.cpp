@@ -32,6 +32,11 @@ TEST(Measures, WordAndLetterCounts) {
         {q(u"اياك نعبد واياك نستعين"), 4, 19},
         {q(u"  الحمد   لله  "), 2, 8},
         {q(u"الحمد   لله"), 2, 8},
+        // Long runs of the plain Arabic letters, spaces doubled across runs of
+        // eight, and a mark or a letter of another block far inside.
+        {q(u"بسم الله  الرحمن   الرحيم الحمد لله رب العلمين"), 8, 36},
+        {q(u"بسم الله الرحمن الرحيم الحمد لله رب العلمين الَم"), 9, 39},
+        {q(u"بسم الله الرحمن الرحيم الحمد لله رب العلمين الآية"), 9, 41},
         {q(u"نص الآية الكريمة") + CRLF + q(u"الم") + CRLF, 4, 17},
         {q(u"12 الم 34"), 1, 3},
         // Diacritics, digits and other non-letters inside a word do not split it.
@@ -88,6 +93,9 @@ TEST(Measures, LetterTableMatchesTheLetterCategoriesOfEveryCodeUnit) {
         ASSERT_EQ(is_letter(c), letter) << "U+" << std::hex << u;
         letters += letter;
     }
+    // The Arabic letters that the word and letter counts take in bulk.
+    for (char16_t u = 0x0620; u <= 0x064A; ++u)
+        EXPECT_TRUE(is_letter(u)) << "U+" << std::hex << int(u);
     // Most of the range is letters (the CJK and Hangul blocks alone).
     EXPECT_GT(letters, 40000);
 }

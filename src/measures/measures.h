@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -81,6 +82,18 @@ QString zero_pad(long long n, int digits);
 // running number, verse number, count and position a verse table shows, are
 // views of one constant table: making, copying and dropping them allocates
 // nothing.
-QString decimal(long long n);
+inline QString decimal(long long n);
+
+// "0000" to "9999": four UTF-16 digits for each number below kPooledNumbers.
+constexpr int kPooledNumbers = 10000;
+extern const std::array<char16_t, 4 * kPooledNumbers> kFourDigits;
+
+inline QString decimal(long long n) {
+    if (n < 0 || n >= kPooledNumbers)
+        return QString::number(n);
+    const int width = n >= 1000 ? 4 : n >= 100 ? 3 : n >= 10 ? 2 : 1;
+    return QString::fromRawData(
+        reinterpret_cast<const QChar*>(kFourDigits.data() + 4 * n + 4 - width), width);
+}
 
 } // namespace tallyra
