@@ -50,7 +50,7 @@ std::vector<int> source_surahs(const Session& session, bool fromTable) {
 
 VerseRows::VerseRows(Session& session)
     : session_(session), lines_(session.corpus.lines(session.variant())),
-      facts_(session.corpus.derived<VerseFacts>(session.variant())) {}
+      facts_(session.corpus.derived<VerseFacts>(session.variant())), labels_(surah_labels()) {}
 
 WordsAndLetters VerseRows::counts(int v, const QString& text) const {
     if (v >= 1 && v <= lines_.size() && same_text(text, lines_[v - 1]))
@@ -62,8 +62,8 @@ WordsAndLetters VerseRows::write(int row, int v, int position, const QString& te
                                  const QString& repeats) {
     const WordsAndLetters c = counts(v, text);
     QString cells[verse_col::count] = {
-        decimal(v), decimal(position), name_surah(v),      decimal(number_aya(v)),
-        text,       decimal(c.words),  decimal(c.letters), repeats,
+        decimal(v), decimal(position), labels_[surah_of(v)], decimal(number_aya(v)),
+        text,       decimal(c.words),  decimal(c.letters),   repeats,
     };
     session_.table.takeRow(row, cells);
     return c;

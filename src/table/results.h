@@ -4,6 +4,7 @@
 // the occurrence count.
 #pragma once
 
+#include "corpus/surahs.h"
 #include "measures/measures.h"
 #include "measures/verse_facts.h"
 #include "table/session.h"
@@ -12,10 +13,11 @@
 
 namespace tallyra {
 
-// A verse a command reads: its running number and its text.
+// A verse a command reads: its running number and its text, the corpus line
+// or the table's cell itself, which stays valid until the table changes.
 struct SourceVerse {
     int v = 0;
-    QString text;
+    const QString& text;
 };
 
 // The verses of the active variant in mushaf order, or with `fromTable` the
@@ -68,6 +70,7 @@ private:
     Session& session_;
     const QStringList& lines_;
     const VerseFacts& facts_;
+    const std::array<QString, kSurahCount + 1>& labels_;
 };
 
 // Writes verse v with `text` into `row`: v, `position`, surah name, verse
