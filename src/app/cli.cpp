@@ -67,14 +67,20 @@ void print_commands(QTextStream& err) {
     }
 }
 
-void print_table(const Grid& table, QTextStream& out) {
+// The table as tab-separated lines, one per row.
+void append_table(const Grid& table, QString& out) {
+    qsizetype size = 0;
+    for (int r = 0; r < table.rowCount(); ++r)
+        for (int c = 0; c < table.columnCount(); ++c)
+            size += table.cell(c, r).size() + 1;
+    out.reserve(out.size() + size);
     for (int r = 0; r < table.rowCount(); ++r) {
         for (int c = 0; c < table.columnCount(); ++c) {
             if (c > 0)
-                out << '\t';
-            out << table.cell(c, r);
+                out += u'\t';
+            out += table.cell(c, r);
         }
-        out << '\n';
+        out += u'\n';
     }
 }
 
@@ -201,14 +207,16 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
         if (const int status = run_step(program, step, err))
             return status;
 
+    // The whole output is made first and written at once.
     const Session& session = program.main;
-    out << session.label << '\n';
+    QString text = session.label + u'\n';
     if (letters) {
         for (const QString& line : session.letters.lines())
-            out << line << '\n';
+            text += line + u'\n';
     } else {
-        print_table(session.table, out);
+        append_table(session.table, text);
     }
+    out << text;
     // A script must be able to tell a result from a write that failed (a full
     // disk, a closed pipe or standard output).
     out.flush();
