@@ -5,6 +5,7 @@
 
 #include <QIODevice>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -69,18 +70,26 @@ void print_commands(QTextStream& err) {
 
 // The table as tab-separated lines, one per row.
 void append_table(const Grid& table, QString& out) {
+    const int columns = table.columnCount();
     qsizetype size = 0;
-    for (int r = 0; r < table.rowCount(); ++r)
-        for (int c = 0; c < table.columnCount(); ++c)
-            size += table.cell(c, r).size() + 1;
-    out.reserve(out.size() + size);
     for (int r = 0; r < table.rowCount(); ++r) {
-        for (int c = 0; c < table.columnCount(); ++c) {
+        size += std::max(columns - 1, 0) + 1; // the tabs and the line end
+        for (int c = 0; c < columns; ++c)
+            size += table.cell(c, r).size();
+    }
+    // Written in place: the text is made at its final size, then filled.
+    qsizetype at = out.size();
+    out.resize(at + size);
+    QChar* text = out.data();
+    for (int r = 0; r < table.rowCount(); ++r) {
+        for (int c = 0; c < columns; ++c) {
             if (c > 0)
-                out += u'\t';
-            out += table.cell(c, r);
+                text[at++] = u'\t';
+            const QString& cell = table.cell(c, r);
+            std::copy(cell.cbegin(), cell.cend(), text + at);
+            at += cell.size();
         }
-        out += u'\n';
+        text[at++] = u'\n';
     }
 }
 
