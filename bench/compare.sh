@@ -47,7 +47,10 @@ args=(-N --warmup 5 --runs "$RUNS" --export-csv "$work/cli.csv" -n grep "grep -c
 for i in "${!names[@]}"; do
     args+=(-n "${names[$i]}" "${dirs[$i]}/src/tallyra-cli search $WORD")
 done
-hyperfine "${args[@]}" >/dev/null
+if ! hyperfine "${args[@]}" >"$work/hyperfine.out" 2>&1; then
+    cat "$work/hyperfine.out"
+    exit 1
+fi
 # Columns: command, mean, stddev, median, user, system, min, max (seconds).
 cpu_of() { awk -F, -v n="$1" '$1 == n { printf "%.0f", ($5 + $6) * 1e6 }' "$work/cli.csv"; }
 grep_cpu="$(cpu_of grep)"

@@ -90,7 +90,9 @@ const std::array<QString, kSurahCount + 1>& surah_labels() {
             joined += QStringLiteral("%1-").arg(k, 3, 10, QLatin1Char('0')) + ism_soura()[k];
         }
         starts[kSurahCount + 1] = joined.size();
-        const QChar* text = (new QString(std::move(joined)))->constData();
+        // Kept until the process ends, so that the views stay valid.
+        static const QString* const kept = new QString(std::move(joined));
+        const QChar* text = kept->constData();
         std::array<QString, kSurahCount + 1> l;
         for (int k = 1; k <= kSurahCount; ++k)
             l[k] = QString::fromRawData(text + starts[k], starts[k + 1] - starts[k]);
