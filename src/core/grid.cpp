@@ -70,16 +70,6 @@ void Grid::setCell(int column, int row, const QString& text) {
     cells_[size_t(row) * columns_ + column] = text;
 }
 
-void Grid::takeRow(int row, std::span<QString> texts) {
-    if (row < 0 || row >= rows_)
-        return;
-    changed();
-    const size_t n = std::min(texts.size(), size_t(columns_));
-    QString* cells = cells_.data() + size_t(row) * columns_;
-    for (size_t c = 0; c < n; ++c)
-        cells[c].swap(texts[c]);
-}
-
 void Grid::clearRow(int row) {
     if (row < 0 || row >= rows_)
         return;

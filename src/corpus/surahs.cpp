@@ -87,7 +87,11 @@ const std::array<QString, kSurahCount + 1>& surah_labels() {
         std::array<qsizetype, kSurahCount + 2> starts{};
         for (int k = 1; k <= kSurahCount; ++k) {
             starts[k] = joined.size();
-            joined += QStringLiteral("%1-").arg(k, 3, 10, QLatin1Char('0')) + ism_soura()[k];
+            // The number with three digits, a hyphen and the name.
+            for (const int digit : {k / 100, k / 10 % 10, k % 10})
+                joined += QChar(u'0' + digit);
+            joined += u'-';
+            joined += ism_soura()[k];
         }
         starts[kSurahCount + 1] = joined.size();
         // Kept until the process ends, so that the views stay valid.

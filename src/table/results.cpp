@@ -61,11 +61,20 @@ WordsAndLetters VerseRows::counts(int v, const QString& text) const {
 WordsAndLetters VerseRows::write(int row, int v, int position, const QString& text,
                                  const QString& repeats) {
     const WordsAndLetters c = counts(v, text);
-    QString cells[verse_col::count] = {
-        decimal(v), decimal(position), labels_[surah_of(v)], decimal(number_aya(v)),
-        text,       decimal(c.words),  decimal(c.letters),   repeats,
+    const std::span<QString> cells = session_.table.rowToWrite(row);
+    // The verse table's eight columns; a narrower grid takes what it has.
+    const auto put = [&](int column, QString value) {
+        if (size_t(column) < cells.size())
+            cells[column] = std::move(value);
     };
-    session_.table.takeRow(row, cells);
+    put(verse_col::index, decimal(v));
+    put(verse_col::position, decimal(position));
+    put(verse_col::surah, labels_[surah_of(v)]);
+    put(verse_col::verse, decimal(number_aya(v)));
+    put(verse_col::text, text);
+    put(verse_col::words, decimal(c.words));
+    put(verse_col::letters, decimal(c.letters));
+    put(verse_col::repeats, repeats);
     return c;
 }
 

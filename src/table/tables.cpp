@@ -128,7 +128,7 @@ void write_surah_row(Session& session, int row, int k, bool paddedNumber, const 
     const SurahTexts& kept = session.corpus.derived<SurahTexts>(session.variant());
     const WordsAndLetters c =
         known && same_text(text, kept.texts[k]) ? kept.counts[k] : count_words_and_letters(text);
-    QString cells[surah_col::count] = {
+    const QString texts[surah_col::count] = {
         decimal(k),
         paddedNumber ? zero_pad(k, 3) : decimal(k),
         surah_name(k),
@@ -137,7 +137,8 @@ void write_surah_row(Session& session, int row, int k, bool paddedNumber, const 
         zero_pad(c.letters, 5),
         repeats,
     };
-    t.takeRow(row, cells);
+    const std::span<QString> cells = t.rowToWrite(row);
+    std::copy_n(texts, std::min(cells.size(), std::size(texts)), cells.begin());
 }
 
 QString full_table_summary(const Session& session) {
