@@ -22,6 +22,20 @@ static void CorpusBothVariants(benchmark::State& state) {
 }
 BENCHMARK(CorpusBothVariants)->Unit(benchmark::kMillisecond);
 
+// The first session of a corpus made from the text: what the corpus keeps
+// for every later session (counts, surah texts) is made on the way.
+static void FirstSessionOfACorpus(benchmark::State& state) {
+    QFile file(QStringLiteral(TALLYRA_TEXT_FILE));
+    file.open(QIODevice::ReadOnly);
+    const QString text = QString::fromUtf8(file.readAll());
+    for (auto _ : state) {
+        Corpus corpus(text);
+        Session session(corpus);
+        benchmark::DoNotOptimize(session.table.rowCount());
+    }
+}
+BENCHMARK(FirstSessionOfACorpus)->Unit(benchmark::kMillisecond);
+
 static void StartUpFill(benchmark::State& state) {
     for (auto _ : state) {
         Session session;
