@@ -76,18 +76,14 @@ std::optional<int> to_int(const QString& text);
 // n written in decimal with leading zeros to at least `digits` digits.
 QString zero_pad(long long n, int digits);
 
-// n written in decimal, as QString::number writes it.
-//
-// The numbers 0 to 9999, plain or padded to 3 or 4 digits, which is every
-// running number, verse number, count and position a verse table shows, are
-// views of one constant table: making, copying and dropping them allocates
-// nothing.
-inline QString decimal(long long n);
-
 // "0000" to "9999": four UTF-16 digits for each number below kPooledNumbers.
+// The numbers 0 to 9999, plain or padded to 3 or 4 digits (every running
+// number, verse number, count and position a verse table shows), are views of
+// it: making, copying and dropping them allocates nothing.
 constexpr int kPooledNumbers = 10000;
 extern const std::array<char16_t, 4 * kPooledNumbers> kFourDigits;
 
+// n written in decimal, as QString::number writes it.
 inline QString decimal(long long n) {
     if (n < 0 || n >= kPooledNumbers)
         return QString::number(n);

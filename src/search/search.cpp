@@ -79,10 +79,6 @@ void show_first_surah(Session& session) {
     session.table.setCurrentRow(1);
 }
 
-} // namespace
-
-namespace {
-
 // The matching rule over the candidates `next` finds from a position on.
 template <class Next> int count_found(QStringView text, qsizetype j, bool exact, Next next) {
     if (j == 0)
