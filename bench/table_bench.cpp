@@ -1,12 +1,40 @@
-// Timings of the table work a user waits for: the start-up fill, an ordering
-// of the full verse table and a switch of the variant.
+// Timings of the table work a user waits for: a corpus of both variants, the start-up fill, an
+// ordering of the full verse table and a switch of the variant.
 #include "table/ordering.h"
 #include "table/session.h"
 #include "table/tables.h"
 
+#include <QFile>
 #include <benchmark/benchmark.h>
 
 using namespace tallyra;
+
+// A corpus of both variants from the separated-waw text: the split into
+// lines and the merged-waw text, which the program makes on the first switch.
+static void CorpusBothVariants(benchmark::State& state) {
+    QFile file(QStringLiteral(TALLYRA_TEXT_FILE));
+    file.open(QIODevice::ReadOnly);
+    const QString text = QString::fromUtf8(file.readAll());
+    for (auto _ : state) {
+        Corpus corpus(text);
+        benchmark::DoNotOptimize(corpus.lines(Variant::Merged).size());
+    }
+}
+BENCHMARK(CorpusBothVariants)->Unit(benchmark::kMillisecond);
+
+// The first session of a corpus made from the text: what the corpus keeps
+// for every later session (counts, surah texts) is made on the way.
+static void FirstSessionOfACorpus(benchmark::State& state) {
+    QFile file(QStringLiteral(TALLYRA_TEXT_FILE));
+    file.open(QIODevice::ReadOnly);
+    const QString text = QString::fromUtf8(file.readAll());
+    for (auto _ : state) {
+        Corpus corpus(text);
+        Session session(corpus);
+        benchmark::DoNotOptimize(session.table.rowCount());
+    }
+}
+BENCHMARK(FirstSessionOfACorpus)->Unit(benchmark::kMillisecond);
 
 static void StartUpFill(benchmark::State& state) {
     for (auto _ : state) {

@@ -124,6 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     for (QChar c : letters)
         FUZZ_CHECK(is_letter(c), a);
     FUZZ_CHECK(nb_kalimat(a) == reference_words(a), a);
+    // The one-pass count, eight characters at a time on plain Arabic text.
+    const WordsAndLetters both = count_words_and_letters(a);
+    FUZZ_CHECK(both.words == nb_kalimat(a) && both.letters == nb_harf(a), a);
 
     const QString reversed = invers(a);
     FUZZ_CHECK(reversed.size() == a.size(), a);
@@ -137,6 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     if (const std::optional<int> v = to_int(a))
         FUZZ_CHECK(to_int(QString::number(*v)) == v, a);
 
+    FUZZ_CHECK(decimal(n) == QString::number(n), QString::number(n));
     check_analys(n);
     if (const std::optional<int> v = numberall(a))
         check_analys(*v);

@@ -38,6 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         FUZZ_CHECK(count == reference_count(text, term, exact),
                    (exact ? QStringLiteral("exact: ") : QString()) + term + QStringLiteral(" in ") +
                        text);
+        // The counter a scan over many texts makes once counts the same.
+        FUZZ_CHECK(OccurrenceCounter(term, exact).count(text) == count,
+                   QStringLiteral("counter: ") + term + QStringLiteral(" in ") + text);
     }
     // The exact count never exceeds the plain one; a text holds itself once.
     FUZZ_CHECK(count_occurrences(text, term, true) <= count_occurrences(text, term, false), term);

@@ -12,6 +12,8 @@ PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-noto-core fonts-de
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format)
 # What the fuzz targets need: clang and its runtime, which carries libFuzzer.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# What bench/compare.sh needs besides: it times whole processes.
+BENCH_PACKAGES=(hyperfine time)
 
 ensure_packages() {
     local missing=()

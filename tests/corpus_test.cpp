@@ -2,6 +2,7 @@
 #include "corpus/corpus.h"
 #include "corpus/surahs.h"
 #include "measures/measures.h"
+#include "measures/verse_facts.h"
 
 #include "test_support.h"
 
@@ -104,6 +105,23 @@ TEST(Corpus, FiguresOfEachVariant) {
     EXPECT_EQ(largest, 289);
 }
 
+// The counts kept for every verse are the counting rules' own.
+TEST(Corpus, KeptCountsOfEveryVerseAreTheMeasures) {
+    for (const Variant v : {Variant::Separated, Variant::Merged}) {
+        const VerseFacts& facts = corpus().derived<VerseFacts>(v);
+        long long words = 0;
+        for (int i = 1; i <= kVerseCount; ++i) {
+            const QString& line = corpus().verse(v, i);
+            ASSERT_EQ(facts.words[i], nb_kalimat(line)) << i;
+            ASSERT_EQ(facts.letters[i], nb_harf(line)) << i;
+            words += facts.words[i];
+        }
+        EXPECT_EQ(facts.totalWords, words);
+        EXPECT_EQ(facts.totalLetters, 322604);
+        EXPECT_TRUE(facts.linesEndInLetters);
+    }
+}
+
 TEST(Corpus, TextIsTheBareSkeletonWithSingleSpaces) {
     const QString alphabet = q(u"ابتثجحخدذرزسشصضطظعغفقكلمنهوي");
     for (const QString& line : corpus().lines(Variant::Separated)) {
@@ -176,6 +194,23 @@ TEST(Corpus, MergingTheWaw) {
     EXPECT_EQ(small.verseCount(), 2);
     EXPECT_EQ(small.verse(Variant::Merged, 1), q(u"ولا"));
     EXPECT_EQ(small.verse(Variant::Merged, 2), q(u"قال وهو"));
+}
+
+// Derived data is made once per corpus and variant, from that corpus's text.
+struct FirstLine {
+    static inline int made = 0;
+    QString text;
+    FirstLine(const Corpus& c, Variant v) : text(c.verse(v, 1)) { ++made; }
+};
+
+TEST(Corpus, DerivedDataIsMadeOncePerCorpusAndVariant) {
+    const Corpus one(q(u"و لا\n"));
+    const Corpus two(q(u"قال و هو\n"));
+    EXPECT_EQ(one.derived<FirstLine>(Variant::Separated).text, q(u"و لا"));
+    EXPECT_EQ(one.derived<FirstLine>(Variant::Merged).text, q(u"ولا"));
+    EXPECT_EQ(two.derived<FirstLine>(Variant::Merged).text, q(u"قال وهو"));
+    EXPECT_EQ(&one.derived<FirstLine>(Variant::Merged), &one.derived<FirstLine>(Variant::Merged));
+    EXPECT_EQ(FirstLine::made, 3);
 }
 
 TEST(Surahs, LookupsInAndOutOfRange) {

@@ -31,6 +31,12 @@ TEST(Measures, WordAndLetterCounts) {
         {q(u"اياك نعبد و اياك نستعين"), 5, 19},
         {q(u"اياك نعبد واياك نستعين"), 4, 19},
         {q(u"  الحمد   لله  "), 2, 8},
+        {q(u"الحمد   لله"), 2, 8},
+        // Long runs of the plain Arabic letters, spaces doubled across runs of
+        // eight, and a mark or a letter of another block far inside.
+        {q(u"بسم الله  الرحمن   الرحيم الحمد لله رب العلمين"), 8, 36},
+        {q(u"بسم الله الرحمن الرحيم الحمد لله رب العلمين الَم"), 9, 39},
+        {q(u"بسم الله الرحمن الرحيم الحمد لله رب العلمين الآية"), 9, 41},
         {q(u"نص الآية الكريمة") + CRLF + q(u"الم") + CRLF, 4, 17},
         {q(u"12 الم 34"), 1, 3},
         // Diacritics, digits and other non-letters inside a word do not split it.
@@ -54,6 +60,9 @@ TEST(Measures, WordAndLetterCounts) {
         EXPECT_EQ(nb_kalimat(c.text), c.words) << c.text.toStdString();
         EXPECT_EQ(nb_harf(c.text), c.letters) << c.text.toStdString();
         EXPECT_EQ(includ_harf(c.text), c.letters > 0) << c.text.toStdString();
+        const WordsAndLetters both = count_words_and_letters(c.text);
+        EXPECT_EQ(both.words, c.words) << c.text.toStdString();
+        EXPECT_EQ(both.letters, c.letters) << c.text.toStdString();
     }
 }
 
@@ -71,6 +80,26 @@ TEST(Measures, LetterAndDigitClasses) {
     EXPECT_FALSE(is_digit(u'\u2155')); // a vulgar fraction is no decimal digit
 }
 
+// The letter test is a table lookup; it must agree with the letter categories
+// for every UTF-16 code unit, surrogates and unassigned ones included.
+TEST(Measures, LetterTableMatchesTheLetterCategoriesOfEveryCodeUnit) {
+    int letters = 0;
+    for (int u = 0; u < 0x10000; ++u) {
+        const QChar c{char16_t(u)};
+        const QChar::Category cat = c.category();
+        const bool letter = cat == QChar::Letter_Uppercase || cat == QChar::Letter_Lowercase ||
+                            cat == QChar::Letter_Titlecase || cat == QChar::Letter_Modifier ||
+                            cat == QChar::Letter_Other;
+        ASSERT_EQ(is_letter(c), letter) << "U+" << std::hex << u;
+        letters += letter;
+    }
+    // The Arabic letters that the word and letter counts take in bulk.
+    for (char16_t u = 0x0620; u <= 0x064A; ++u)
+        EXPECT_TRUE(is_letter(u)) << "U+" << std::hex << int(u);
+    // Most of the range is letters (the CJK and Hangul blocks alone).
+    EXPECT_GT(letters, 40000);
+}
+
 TEST(Measures, StringHelpers) {
     EXPECT_EQ(invers(q(u"الم ذلك")), q(u"كلذ ملا"));
     EXPECT_EQ(invers(QString()), QString());
@@ -83,6 +112,32 @@ TEST(Measures, StringHelpers) {
     EXPECT_EQ(zero_pad(7, 3), q(u"007"));
     EXPECT_EQ(zero_pad(6948, 3), q(u"6948"));
     EXPECT_EQ(zero_pad(-5, 3), q(u"-005"));
+}
+
+// Numbers below 10000 come from a shared table: they must read as the plain
+// conversion and padding do, at every width, on both sides of the table's
+// end and for negative numbers.
+TEST(Measures, DecimalAndPaddedNumbers) {
+    std::vector<long long> numbers;
+    for (long long n = -12; n <= 10012; ++n)
+        numbers.push_back(n);
+    numbers.insert(numbers.end(), {99999, 123456789012LL, -4000000000LL});
+    for (const long long n : numbers) {
+        const QString plain = QString::number(n);
+        ASSERT_EQ(decimal(n), plain) << n;
+        const QString digits = n < 0 ? plain.mid(1) : plain;
+        for (int width = -1; width <= 6; ++width) {
+            const QString padded = (n < 0 ? QStringLiteral("-") : QString()) +
+                                   QString(std::max<qsizetype>(0, width - digits.size()), u'0') +
+                                   digits;
+            ASSERT_EQ(zero_pad(n, width), padded) << n << " " << width;
+        }
+    }
+    // A shared number is an ordinary text once changed.
+    QString n = decimal(42);
+    n += u'!';
+    EXPECT_EQ(n, q(u"42!"));
+    EXPECT_EQ(decimal(42), q(u"42"));
 }
 
 TEST(Measures, PrimeFactors) {

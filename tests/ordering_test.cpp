@@ -1,5 +1,7 @@
 // Re-ordering the rows of the verse table and the surah table.
+#include "measures/measures.h"
 #include "table/ordering.h"
+#include "table/results.h"
 #include "table/session.h"
 #include "table/tables.h"
 
@@ -107,6 +109,82 @@ TEST(Ordering, KeysOfTheVerseTable) {
     EXPECT_EQ(ordering_key(s, 8, 3), q(u"001:0008002"));
     EXPECT_EQ(ordering_key(s, 8, 4), q(u"003:0008002"));
     EXPECT_EQ(ordering_key(s, 8, 5), q(u"002:0008002"));
+}
+
+// The rows an ordering of the verse table puts first, as the running numbers
+// and repetition texts it writes, are those the text keys put first (equal
+// keys in the order the rows came in).
+void expect_order_of_text_keys(Session& s, int item, const char* what) {
+    Grid& t = s.table;
+    const int n = t.dataRowCount();
+    std::vector<std::pair<QString, int>> keys;
+    std::vector<std::pair<QString, QString>> rows(n + 1); // running number, repetition
+    for (int r = 1; r <= n; ++r) {
+        keys.push_back({ordering_key(s, r, item), r});
+        rows[r] = {t.cell(verse_col::index, r),
+                   zero_pad(to_int(t.cell(verse_col::repeats, r)).value_or(0), 3)};
+    }
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    s.orderingIndex = item;
+    RadioGroup1Click(s);
+    for (int i = 1; i <= n; ++i) {
+        const auto& [number, repeats] = rows[keys[i - 1].second];
+        ASSERT_EQ(t.cell(verse_col::index, i), number)
+            << what << ", item " << item << ", row " << i;
+        ASSERT_EQ(t.cell(verse_col::repeats, i), repeats) << what << ", item " << item;
+        ASSERT_EQ(t.cell(verse_col::position, i), QString::number(i));
+        ASSERT_EQ(t.cell(verse_col::text, i), s.verseText(number.toInt()));
+    }
+}
+
+TEST(Ordering, VerseRowsComeInTheOrderOfTheTextKeys) {
+    for (const bool merged : {false, true}) {
+        Session s;
+        if (merged)
+            BitBtn5Click(s);
+        add_repeats_item(s);
+        Grid& t = s.table;
+        // Repetition counts of every width the field holds, and a verse
+        // listed twice.
+        for (int r = 1; r <= t.dataRowCount(); ++r)
+            t.setCell(verse_col::repeats, r, QString::number(r * 37 % 1000 % (r % 5 ? 3 : 999)));
+        for (int c = 0; c < verse_col::count; ++c)
+            t.setCell(c, 300, t.cell(c, 8));
+        for (int item = 0; item <= 5; ++item)
+            expect_order_of_text_keys(s, item, merged ? "merged" : "separated");
+    }
+}
+
+// A number wider than its field or below zero, or a text that is not its
+// verse's, leaves the order to the text keys: a repetition of 1000 comes
+// before one of 999, as text.
+TEST(Ordering, WideNumbersOrderAsText) {
+    const std::pair<int, const char16_t*> odd[] = {
+        {verse_col::repeats, u"1000"},       {verse_col::repeats, u"-3"},
+        {verse_col::index, u"-8"},           {verse_col::words, u"1000"},
+        {verse_col::text, u"ابصرها خشعه و"},
+    };
+    for (const auto& [column, text] : odd) {
+        Session s;
+        add_repeats_item(s);
+        Grid& t = s.table;
+        t.setRowCount(6);
+        for (int r = 1; r <= 5; ++r)
+            t.setCell(verse_col::repeats, r, QString::number(1000 - r));
+        t.setCell(column, 3, q(text));
+        for (int item = 0; item <= 5; ++item)
+            expect_order_of_text_keys(s, item, QString::fromUtf16(text).toStdString().c_str());
+    }
+    Session s;
+    add_repeats_item(s);
+    s.table.setRowCount(3);
+    s.table.setCell(verse_col::repeats, 1, q(u"999"));
+    s.table.setCell(verse_col::repeats, 2, q(u"1000"));
+    select_ordering_item(s, 5);
+    EXPECT_EQ(s.table.cell(verse_col::index, 1), q(u"2"));
+    EXPECT_EQ(s.table.cell(verse_col::repeats, 1), q(u"1000"));
+    EXPECT_EQ(s.table.cell(verse_col::repeats, 2), q(u"999"));
 }
 
 TEST(Ordering, SurahTableRowsAreRebuiltFromTheirKeys) {

@@ -47,6 +47,8 @@ TEST(Search, MatchingRule) {
         {u"الله بسم", u" الله", 0, 0},
         {u"1الله2", u"الله", 1, 1}, // digits are no letters
         {u"ى ى", u"ى", 2, 2},
+        {u"الحمد لله رب العلمين الحمد لله", u"الحمد لله", 2, 2},
+        {u"ابابابا", u"ابا", 3, 0},
         {u"بسم", u"", 0, 0}, // an empty term occurs nowhere
         {u"", u"ب", 0, 0},
     };
@@ -55,6 +57,9 @@ TEST(Search, MatchingRule) {
                      QString::fromUtf16(c.term).toStdString());
         EXPECT_EQ(count_occurrences(q(c.text), q(c.term), false), c.plain);
         EXPECT_EQ(count_occurrences(q(c.text), q(c.term), true), c.exact);
+        // The counter a scan over many texts makes once counts the same.
+        EXPECT_EQ(OccurrenceCounter(q(c.term), false).count(q(c.text)), c.plain);
+        EXPECT_EQ(OccurrenceCounter(q(c.term), true).count(q(c.text)), c.exact);
     }
 }
 

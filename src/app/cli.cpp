@@ -5,6 +5,7 @@
 
 #include <QIODevice>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -67,14 +68,28 @@ void print_commands(QTextStream& err) {
     }
 }
 
-void print_table(const Grid& table, QTextStream& out) {
+// The table as tab-separated lines, one per row.
+void append_table(const Grid& table, QString& out) {
+    const int columns = table.columnCount();
+    qsizetype size = 0;
     for (int r = 0; r < table.rowCount(); ++r) {
-        for (int c = 0; c < table.columnCount(); ++c) {
+        size += std::max(columns - 1, 0) + 1; // the tabs and the line end
+        for (int c = 0; c < columns; ++c)
+            size += table.cell(c, r).size();
+    }
+    // Written in place: the text is made at its final size, then filled.
+    qsizetype at = out.size();
+    out.resize(at + size);
+    QChar* text = out.data();
+    for (int r = 0; r < table.rowCount(); ++r) {
+        for (int c = 0; c < columns; ++c) {
             if (c > 0)
-                out << '\t';
-            out << table.cell(c, r);
+                text[at++] = u'\t';
+            const QString& cell = table.cell(c, r);
+            std::copy(cell.cbegin(), cell.cend(), text + at);
+            at += cell.size();
         }
-        out << '\n';
+        text[at++] = u'\n';
     }
 }
 
@@ -207,14 +222,16 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
         if (const int status = run_step(program, step, err))
             return status;
 
+    // The whole output is made first and written at once.
     const Session& session = program.main;
-    out << session.label << '\n';
+    QString text = session.label + u'\n';
     if (letters) {
         for (const QString& line : session.letters.lines())
-            out << line << '\n';
+            text += line + u'\n';
     } else {
-        print_table(session.table, out);
+        append_table(session.table, text);
     }
+    out << text;
     // A script must be able to tell a result from a write that failed (a full
     // disk, a closed pipe or standard output).
     out.flush();

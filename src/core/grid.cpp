@@ -55,6 +55,10 @@ void Grid::setRowCount(int rows) {
     changed();
     rows_ = std::max(0, rows);
     cells_.resize(size_t(rows_) * size_t(columns_));
+    // A table cut to a small part of its size gives the memory back, so that
+    // the next allocations of the command can take it.
+    if (cells_.capacity() > 4096 && cells_.size() < cells_.capacity() / 4)
+        cells_.shrink_to_fit();
 }
 
 const QString& Grid::cell(int column, int row) const {

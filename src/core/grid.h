@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <span>
 #include <vector>
 
 namespace tallyra {
@@ -34,6 +35,14 @@ public:
     // Out-of-range reads give the empty text; out-of-range writes are ignored.
     const QString& cell(int column, int row) const;
     void setCell(int column, int row, const QString& text);
+    // The cells of `row`, column 0 first, to write in one change; empty for
+    // an out-of-range row.
+    std::span<QString> rowToWrite(int row) {
+        if (row < 0 || row >= rows_)
+            return {};
+        changed();
+        return {cells_.data() + size_t(row) * columns_, size_t(columns_)};
+    }
     void clearRow(int row);
 
     // The whole column as one text: every cell from row 0 to the last row,

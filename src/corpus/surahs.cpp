@@ -1,6 +1,6 @@
 #include "corpus/surahs.h"
 
-#include <algorithm>
+#include <cstdint>
 
 namespace tallyra {
 
@@ -39,6 +39,26 @@ bool valid_surah(int k) {
     return k >= 1 && k <= kSurahCount;
 }
 
+// The surah of every running number and the verse's number within it.
+struct Place {
+    std::uint8_t surah = 0;
+    std::uint16_t verse = 0;
+};
+constexpr int kVerses = [] {
+    int n = 0;
+    for (int c : kVerseCounts)
+        n += c;
+    return n;
+}();
+constexpr auto kPlaces = [] {
+    std::array<Place, kVerses + 1> places{};
+    int i = 1;
+    for (int k = 1; k <= kSurahCount; ++k)
+        for (int verse = 1; verse <= kVerseCounts[k - 1]; ++verse)
+            places[i++] = {std::uint8_t(k), std::uint16_t(verse)};
+    return places;
+}();
+
 } // namespace
 
 const std::array<int, kSurahCount + 1>& surah_souar() {
@@ -61,6 +81,30 @@ const std::array<QString, kSurahCount + 1>& ism_soura() {
     return ff;
 }
 
+const std::array<QString, kSurahCount + 1>& surah_labels() {
+    static const std::array<QString, kSurahCount + 1> all = [] {
+        QString joined;
+        std::array<qsizetype, kSurahCount + 2> starts{};
+        for (int k = 1; k <= kSurahCount; ++k) {
+            starts[k] = joined.size();
+            // The number with three digits, a hyphen and the name.
+            for (const int digit : {k / 100, k / 10 % 10, k % 10})
+                joined += QChar(u'0' + digit);
+            joined += u'-';
+            joined += ism_soura()[k];
+        }
+        starts[kSurahCount + 1] = joined.size();
+        // Kept until the process ends, so that the views stay valid.
+        static const QString* const kept = new QString(std::move(joined));
+        const QChar* text = kept->constData();
+        std::array<QString, kSurahCount + 1> l;
+        for (int k = 1; k <= kSurahCount; ++k)
+            l[k] = QString::fromRawData(text + starts[k], starts[k + 1] - starts[k]);
+        return l;
+    }();
+    return all;
+}
+
 int verse_count(int k) {
     return valid_surah(k) ? kVerseCounts[k - 1] : 0;
 }
@@ -74,11 +118,7 @@ int first_verse(int k) {
 }
 
 int surah_of(int i) {
-    const auto& f = surah_souar();
-    if (i < 1 || i > f[kSurahCount])
-        return 0;
-    // The first surah whose last running number is not below i.
-    return static_cast<int>(std::lower_bound(f.begin() + 1, f.end(), i) - f.begin());
+    return i >= 1 && i <= kVerses ? kPlaces[i].surah : 0;
 }
 
 QString surah_name(int k) {
@@ -86,8 +126,7 @@ QString surah_name(int k) {
 }
 
 QString surah_label(int k) {
-    return valid_surah(k) ? QStringLiteral("%1-").arg(k, 3, 10, QLatin1Char('0')) + surah_name(k)
-                          : QString();
+    return valid_surah(k) ? surah_labels()[k] : QString();
 }
 
 QString adad_ayat(int k) {
@@ -103,8 +142,7 @@ QString name_surah(int i) {
 }
 
 int number_aya(int i) {
-    const int k = surah_of(i);
-    return k == 0 ? 0 : i - first_verse(k) + 1;
+    return i >= 1 && i <= kVerses ? kPlaces[i].verse : 0;
 }
 
 } // namespace tallyra

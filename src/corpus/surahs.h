@@ -36,5 +36,8 @@ int number_aya(int i);
 const std::array<int, kSurahCount + 1>& surah_souar();
 // ff[k] = name of surah k, for k in 1..114 (ff[0] unused).
 const std::array<QString, kSurahCount + 1>& ism_soura();
+// The labels of surahs 1 to 114 and, at 0, the empty text: views of one text
+// that is never freed, so that copying one into a table cell costs nothing.
+const std::array<QString, kSurahCount + 1>& surah_labels();
 
 } // namespace tallyra

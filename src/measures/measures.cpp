@@ -1,13 +1,124 @@
 #include "measures/measures.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace tallyra {
 
-bool is_letter(QChar c) {
-    return c.isLetter();
+constexpr std::array<char16_t, 4 * kPooledNumbers> kFourDigits = [] {
+    std::array<char16_t, 4 * kPooledNumbers> digits{};
+    for (int n = 0; n < kPooledNumbers; ++n) {
+        digits[4 * n] = char16_t(u'0' + n / 1000);
+        digits[4 * n + 1] = char16_t(u'0' + n / 100 % 10);
+        digits[4 * n + 2] = char16_t(u'0' + n / 10 % 10);
+        digits[4 * n + 3] = char16_t(u'0' + n % 10);
+    }
+    return digits;
+}();
+
+namespace {
+
+// The last `width` digits of n's entry (n below 10000, width 1 to 4).
+QString pooled(long long n, qsizetype width) {
+    const char16_t* end = kFourDigits.data() + 4 * n + 4;
+    return QString::fromRawData(reinterpret_cast<const QChar*>(end - width), width);
 }
+
+// The Arabic letters U+0620 to U+064A, every one of a letter category (the
+// test of measures_test checks it against the table).
+constexpr char16_t kFirstArabic = 0x0620;
+constexpr char16_t kLastArabic = 0x064A;
+
+// Words and letters of text made of those letters and spaces alone, as every
+// verse is, that begins and ends with a letter: the letters are the
+// characters that are no space, and the separators the spaces not followed by
+// another. Nothing for text with any other character. Eight characters at a
+// time where the processor allows.
+std::optional<WordsAndLetters> count_plain_arabic(const QChar* text, qsizetype n) {
+    const char16_t* c = reinterpret_cast<const char16_t*>(text);
+    qsizetype spaces = 0;
+    qsizetype doubled = 0;
+    qsizetype i = 0;
+#ifdef __SSE2__
+    if (n >= 8) {
+        const __m128i space = _mm_set1_epi16(u' ');
+        // v - 0x0620 + 0x8000 is below 0x8000 + 0x2B, as a signed number,
+        // exactly for the letters of the range.
+        const __m128i shift = _mm_set1_epi16(short(0x8000 - kFirstArabic));
+        const __m128i bound =
+            _mm_set1_epi16(short(0x8000 + (kLastArabic - kFirstArabic + 1) - 0x10000));
+        // Per-lane tallies (a true lane is -1), added up before they could wrap.
+        __m128i spaceLanes = _mm_setzero_si128();
+        __m128i doubledLanes = _mm_setzero_si128();
+        const auto add_up = [&] {
+            const auto total = [](__m128i lanes) {
+                __m128i s = _mm_madd_epi16(lanes, _mm_set1_epi16(1));
+                s = _mm_add_epi32(s, _mm_shuffle_epi32(s, 0x4E));
+                s = _mm_add_epi32(s, _mm_shuffle_epi32(s, 0xB1));
+                return qsizetype(_mm_cvtsi128_si32(s));
+            };
+            spaces += total(spaceLanes);
+            doubled += total(doubledLanes);
+            spaceLanes = doubledLanes = _mm_setzero_si128();
+        };
+        // One block of eight: false when it holds another character. Only
+        // the lanes of `counted` are taken.
+        const auto take = [&](__m128i v, __m128i next, __m128i counted) {
+            const __m128i isSpace = _mm_and_si128(_mm_cmpeq_epi16(v, space), counted);
+            const __m128i isLetter = _mm_cmplt_epi16(_mm_add_epi16(v, shift), bound);
+            const __m128i fine = _mm_or_si128(_mm_or_si128(isSpace, isLetter),
+                                              _mm_xor_si128(counted, _mm_set1_epi16(-1)));
+            if (_mm_movemask_epi8(fine) != 0xFFFF)
+                return false;
+            spaceLanes = _mm_sub_epi16(spaceLanes, isSpace);
+            doubledLanes =
+                _mm_sub_epi16(doubledLanes, _mm_and_si128(isSpace, _mm_cmpeq_epi16(next, space)));
+            return true;
+        };
+        const __m128i all = _mm_set1_epi16(-1);
+        for (int rounds = 1; i + 9 <= n; i += 8, ++rounds) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c + i));
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c + i + 1));
+            if (!take(v, next, all))
+                return std::nullopt;
+            if (rounds == 0x7FFF) {
+                add_up();
+                rounds = 0;
+            }
+        }
+        // The last characters as the block of eight that ends the text, its
+        // lanes before i taken already; the last lane, a letter, has no
+        // successor.
+        if (i < n) {
+            const qsizetype b = n - 8;
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c + b));
+            const __m128i lane = _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7);
+            const __m128i counted = _mm_cmpgt_epi16(lane, _mm_set1_epi16(short(i - b - 1)));
+            if (!take(v, _mm_srli_si128(v, 2), counted))
+                return std::nullopt;
+            i = n;
+        }
+        add_up();
+    }
+#endif
+    for (; i < n; ++i) {
+        if (c[i] == u' ') {
+            ++spaces;
+            doubled += i + 1 < n && c[i + 1] == u' ';
+        } else if (c[i] < kFirstArabic || c[i] > kLastArabic) {
+            return std::nullopt;
+        }
+    }
+    return WordsAndLetters{int(spaces - doubled) + 1, int(n - spaces)};
+}
+
+} // namespace
 
 bool is_digit(QChar c) {
     if (c.unicode() < 0x100)
@@ -50,6 +161,22 @@ int nb_kalimat(const QString& a) {
             ++separators;
     }
     return separators + 1;
+}
+
+WordsAndLetters count_words_and_letters(const QString& a) {
+    if (a.isEmpty() || !is_letter(a.front()) || !is_letter(a.back()))
+        return {nb_kalimat(a), nb_harf(a)};
+    if (const std::optional<WordsAndLetters> plain = count_plain_arabic(a.constData(), a.size()))
+        return *plain;
+    // Nothing to trim, and every space has a successor.
+    int separators = 0;
+    int letters = 0;
+    const QChar* c = a.constData();
+    for (qsizetype i = 0, n = a.size(); i < n; ++i) {
+        letters += is_letter(c[i]);
+        separators += (c[i] == u' ' && c[i + 1] != u' ') || c[i] == u'\r';
+    }
+    return {separators + 1, letters};
 }
 
 QString invers(const QString& s) {
@@ -141,6 +268,8 @@ std::optional<int> to_int(const QString& text) {
 }
 
 QString zero_pad(long long n, int digits) {
+    if (n >= 0 && n < kPooledNumbers && digits <= 4)
+        return pooled(n, std::max<qsizetype>(digits, decimal(n).size()));
     const bool negative = n < 0;
     QString body = QString::number(n);
     if (negative)

@@ -8,12 +8,23 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <cstdint>
 #include <optional>
 
 namespace tallyra {
 
+// One bit per UTF-16 code unit: bit u % 64 of word u / 64 is set when u is of
+// a Unicode letter category. Made from Qt's classification as the program
+// builds (make_letter_table.cpp).
+constexpr int kLetterWords = 65536 / 64;
+extern const std::uint64_t kLetterBits[kLetterWords];
+
 // A letter is a character of a Unicode letter category (Lu, Ll, Lt, Lm, Lo).
-bool is_letter(QChar c);
+inline bool is_letter(QChar c) {
+    const char16_t u = c.unicode();
+    return (kLetterBits[u >> 6] >> (u & 63)) & 1;
+}
 
 // A digit is an ASCII digit below U+0100 and any decimal digit (Nd) above.
 bool is_digit(QChar c);
@@ -27,6 +38,14 @@ bool includ_harf(const QString& a);
 // Number of words in a: runs between spaces or carriage returns, ignoring
 // non-letters at both ends.
 int nb_kalimat(const QString& a);
+
+// nb_kalimat(a) and nb_harf(a), in one pass where a begins and ends with a
+// letter (as every verse does).
+struct WordsAndLetters {
+    int words = 0;
+    int letters = 0;
+};
+WordsAndLetters count_words_and_letters(const QString& a);
 
 // a with its characters in reverse order.
 QString invers(const QString& s);
@@ -56,5 +75,21 @@ std::optional<int> to_int(const QString& text);
 
 // n written in decimal with leading zeros to at least `digits` digits.
 QString zero_pad(long long n, int digits);
+
+// "0000" to "9999": four UTF-16 digits for each number below kPooledNumbers.
+// The numbers 0 to 9999, plain or padded to 3 or 4 digits (every running
+// number, verse number, count and position a verse table shows), are views of
+// it: making, copying and dropping them allocates nothing.
+constexpr int kPooledNumbers = 10000;
+extern const std::array<char16_t, 4 * kPooledNumbers> kFourDigits;
+
+// n written in decimal, as QString::number writes it.
+inline QString decimal(long long n) {
+    if (n < 0 || n >= kPooledNumbers)
+        return QString::number(n);
+    const int width = n >= 1000 ? 4 : n >= 100 ? 3 : n >= 10 ? 2 : 1;
+    return QString::fromRawData(
+        reinterpret_cast<const QChar*>(kFourDigits.data() + 4 * n + 4 - width), width);
+}
 
 } // namespace tallyra

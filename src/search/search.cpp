@@ -37,13 +37,25 @@ QString surah_summary(long long q, int p) {
 
 // The verses of `source` that hold the term, each with its count.
 std::vector<VerseHit> verse_hits(const Session& session, const std::vector<SourceVerse>& source) {
-    const bool exact = exact_mode(session);
-    const QString& term = session.search.s;
+    const OccurrenceCounter term(session.search.s, exact_mode(session));
     std::vector<VerseHit> hits;
     for (const SourceVerse& sv : source) {
-        const int r = count_occurrences(sv.text, term, exact);
+        const int r = term.count(sv.text);
         if (r > 0)
             hits.push_back({sv.v, sv.text, r});
+    }
+    return hits;
+}
+
+// The same over every verse of the active variant, read in place.
+std::vector<VerseHit> corpus_hits(const Session& session) {
+    const OccurrenceCounter term(session.search.s, exact_mode(session));
+    const QStringList& lines = session.corpus.lines(session.variant());
+    std::vector<VerseHit> hits;
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const int r = term.count(lines[i]);
+        if (r > 0)
+            hits.push_back({i + 1, lines[i], r});
     }
     return hits;
 }
@@ -67,14 +79,12 @@ void show_first_surah(Session& session) {
     session.table.setCurrentRow(1);
 }
 
-} // namespace
-
-int count_occurrences(QStringView text, QStringView term, bool exact) {
-    if (term.isEmpty())
+// The matching rule over the candidates `next` finds from a position on.
+template <class Next> int count_found(QStringView text, qsizetype j, bool exact, Next next) {
+    if (j == 0)
         return 0;
     int r = 0;
-    const qsizetype j = term.size();
-    for (qsizetype p = text.indexOf(term); p >= 0; p = text.indexOf(term, p + 1)) {
+    for (qsizetype p = next(0); p >= 0; p = next(p + 1)) {
         if (exact) {
             if (p > 0 && is_letter(text[p - 1]))
                 continue;
@@ -84,6 +94,27 @@ int count_occurrences(QStringView text, QStringView term, bool exact) {
         ++r;
     }
     return r;
+}
+
+} // namespace
+
+int count_occurrences(QStringView text, QStringView term, bool exact) {
+    return count_found(text, term.size(), exact,
+                       [&](qsizetype from) { return text.indexOf(term, from); });
+}
+
+OccurrenceCounter::OccurrenceCounter(QStringView term, bool exact)
+    : matcher_(term), length_(term.size()), first_(term.isEmpty() ? QChar() : term.front()),
+      exact_(exact) {}
+
+int OccurrenceCounter::count(QStringView text) const {
+    // One character is found fastest on its own, a longer term by the
+    // matcher's skip table.
+    if (length_ == 1)
+        return count_found(text, 1, exact_,
+                           [&](qsizetype from) { return text.indexOf(first_, from); });
+    return count_found(text, length_, exact_,
+                       [&](qsizetype from) { return matcher_.indexIn(text, from); });
 }
 
 bool exact_mode(const Session& session) {
@@ -104,7 +135,7 @@ QString bahte(Session& session, const QString& term, const QString& boxText) {
     select_ordering_item(session, 0);
 
     if (session.ayat) {
-        finish_verse_search(session, verse_hits(session, source_verses(session, false)));
+        finish_verse_search(session, corpus_hits(session));
         return {};
     }
 

@@ -5,6 +5,7 @@
 
 #include "table/session.h"
 
+#include <QStringMatcher>
 #include <QStringView>
 
 namespace tallyra {
@@ -14,6 +15,19 @@ namespace tallyra {
 // after them (the ends of the text count as non-letters). An empty term
 // occurs nowhere.
 int count_occurrences(QStringView text, QStringView term, bool exact);
+
+// The same count for one term over many texts, its matcher made once.
+class OccurrenceCounter {
+public:
+    OccurrenceCounter(QStringView term, bool exact);
+    int count(QStringView text) const;
+
+private:
+    QStringMatcher matcher_;
+    qsizetype length_;
+    QChar first_;
+    bool exact_;
+};
 
 // True while the search option «بحث مستقل - مطابق -» is ticked.
 bool exact_mode(const Session& session);

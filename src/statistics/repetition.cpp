@@ -8,6 +8,8 @@
 
 #include <QHash>
 
+#include <optional>
+
 namespace tallyra {
 
 namespace {
@@ -19,32 +21,54 @@ struct TextEntry {
     int count = 0;
 };
 
-// Walks the source verses with the gauge, grouping equal texts in the order
-// of their first occurrence. `repeated`, when given, collects every
-// occurrence after the first.
-std::vector<TextEntry> group_texts(Session& session, std::vector<VerseHit>* repeated = nullptr) {
-    const std::vector<SourceVerse> source = source_verses(session, table_only(session));
-    Gauge& gauge = session.gauge;
-    gauge.maximum = int(source.size());
-    gauge.value = 0;
-    gauge.visible = true;
-    std::vector<TextEntry> entries;
-    QHash<QString, int> index;
-    index.reserve(qsizetype(source.size()));
-    for (int i = 0; i < int(source.size()); ++i) {
-        const SourceVerse& sv = source[i];
-        session.advanceGauge(i + 1);
-        const auto it = index.constFind(sv.text);
-        if (it != index.constEnd()) {
-            ++entries[*it].count;
-            if (repeated)
-                repeated->push_back({sv.v, sv.text, 0});
-        } else {
-            index.insert(sv.text, int(entries.size()));
-            entries.push_back({sv.v, sv.text, 1});
+// The source verses grouped by identical text: the distinct texts in the
+// order of their first occurrence, and every occurrence after the first.
+struct Grouping {
+    explicit Grouping(const std::vector<SourceVerse>& source) {
+        QHash<QString, int> index;
+        index.reserve(qsizetype(source.size()));
+        for (const SourceVerse& sv : source) {
+            const auto it = index.constFind(sv.text);
+            if (it != index.constEnd()) {
+                ++entries[*it].count;
+                repeated.push_back({sv.v, sv.text, 0});
+            } else {
+                index.insert(sv.text, int(entries.size()));
+                entries.push_back({sv.v, sv.text, 1});
+            }
         }
     }
-    return entries;
+    // The grouping of every verse of a variant, made once per variant.
+    Grouping(const Corpus& corpus, Variant v) : Grouping(all_verses(corpus, v)) {}
+
+    static std::vector<SourceVerse> all_verses(const Corpus& corpus, Variant v) {
+        std::vector<SourceVerse> all;
+        const QStringList& lines = corpus.lines(v);
+        all.reserve(size_t(lines.size()));
+        for (int i = 0; i < int(lines.size()); ++i)
+            all.push_back({i + 1, lines[i]});
+        return all;
+    }
+
+    std::vector<TextEntry> entries;
+    std::vector<VerseHit> repeated;
+};
+
+// The grouping of the source verses, with the gauge over the walk: the one
+// kept for the variant when the source is the corpus, else made into `made`.
+const Grouping& group_texts(Session& session, std::optional<Grouping>& made) {
+    Gauge& gauge = session.gauge;
+    gauge.value = 0;
+    gauge.visible = true;
+    if (!table_only(session)) {
+        gauge.maximum = gauge.value = session.corpus.verseCount();
+        return session.corpus.derived<Grouping>(session.variant());
+    }
+    const std::vector<SourceVerse> source = source_verses(session, true);
+    gauge.maximum = int(source.size());
+    made.emplace(source);
+    gauge.value = gauge.maximum;
+    return *made;
 }
 
 // Writes the result rows, shows the first and ends the command; returns the
@@ -75,8 +99,11 @@ void end_walk(Session& session) {
 } // namespace
 
 void N48Click(Session& session) {
+    std::optional<Grouping> made;
+    const Grouping& grouping = group_texts(session, made);
     std::vector<VerseHit> hits;
-    for (const TextEntry& e : group_texts(session))
+    hits.reserve(grouping.entries.size());
+    for (const TextEntry& e : grouping.entries)
         hits.push_back({e.v, e.text, e.count});
     finish(session, hits);
     show_repeats(session, true);
@@ -84,17 +111,17 @@ void N48Click(Session& session) {
 }
 
 void N49Click(Session& session) {
-    std::vector<VerseHit> hits;
-    group_texts(session, &hits);
-    finish(session, hits);
+    std::optional<Grouping> made;
+    finish(session, group_texts(session, made).repeated);
     show_repeats(session, false);
     end_walk(session);
 }
 
 void N210Click(Session& session) {
+    std::optional<Grouping> made;
     std::vector<VerseHit> hits;
     long long total = 0;
-    for (const TextEntry& e : group_texts(session)) {
+    for (const TextEntry& e : group_texts(session, made).entries) {
         if (e.count > 1) {
             hits.push_back({e.v, e.text, e.count});
             total += e.count;
@@ -107,8 +134,9 @@ void N210Click(Session& session) {
 }
 
 void N310Click(Session& session) {
+    std::optional<Grouping> made;
     std::vector<VerseHit> hits;
-    for (const TextEntry& e : group_texts(session))
+    for (const TextEntry& e : group_texts(session, made).entries)
         if (e.count == 1)
             hits.push_back({e.v, e.text, 0});
     finish(session, hits);

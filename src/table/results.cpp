@@ -48,17 +48,44 @@ std::vector<int> source_surahs(const Session& session, bool fromTable) {
     return out;
 }
 
+VerseRows::VerseRows(Session& session)
+    : session_(session), lines_(session.corpus.lines(session.variant())),
+      facts_(session.corpus.derived<VerseFacts>(session.variant())), labels_(surah_labels()) {}
+
+WordsAndLetters VerseRows::counts(int v, const QString& text) const {
+    if (v >= 1 && v <= lines_.size() && same_text(text, lines_[v - 1]))
+        return {facts_.words[v], facts_.letters[v]};
+    return count_words_and_letters(text);
+}
+
+WordsAndLetters VerseRows::write(int row, int v, int position, const QString& text,
+                                 const QString& repeats) {
+    const WordsAndLetters c = counts(v, text);
+    const std::span<QString> cells = session_.table.rowToWrite(row);
+    // The verse table's eight columns; a narrower grid takes what it has.
+    const auto put = [&](int column, QString value) {
+        if (size_t(column) < cells.size())
+            cells[column] = std::move(value);
+    };
+    put(verse_col::index, decimal(v));
+    put(verse_col::position, decimal(position));
+    put(verse_col::surah, labels_[surah_of(v)]);
+    put(verse_col::verse, decimal(number_aya(v)));
+    put(verse_col::text, text);
+    put(verse_col::words, decimal(c.words));
+    put(verse_col::letters, decimal(c.letters));
+    put(verse_col::repeats, repeats);
+    return c;
+}
+
+WordsAndLetters VerseRows::write(int row, int v, int position, const QString& repeats) {
+    static const QString none;
+    return write(row, v, position, v >= 1 && v <= lines_.size() ? lines_[v - 1] : none, repeats);
+}
+
 void write_verse_text_row(Session& session, int row, int v, int position, const QString& text,
                           const QString& repeats) {
-    Grid& t = session.table;
-    t.setCell(verse_col::index, row, QString::number(v));
-    t.setCell(verse_col::position, row, QString::number(position));
-    t.setCell(verse_col::surah, row, name_surah(v));
-    t.setCell(verse_col::verse, row, QString::number(number_aya(v)));
-    t.setCell(verse_col::text, row, text);
-    t.setCell(verse_col::words, row, QString::number(nb_kalimat(text)));
-    t.setCell(verse_col::letters, row, QString::number(nb_harf(text)));
-    t.setCell(verse_col::repeats, row, repeats);
+    VerseRows(session).write(row, v, position, text, repeats);
 }
 
 Totals write_verse_hits(Session& session, const std::vector<VerseHit>& hits) {
@@ -67,11 +94,12 @@ Totals write_verse_hits(Session& session, const std::vector<VerseHit>& hits) {
     t.setRowCount(std::max(rows, 1) + 1);
     Totals totals;
     totals.rows = rows;
+    VerseRows writer(session);
     for (int p = 1; p <= rows; ++p) {
         const VerseHit& h = hits[p - 1];
-        write_verse_text_row(session, p, h.v, p, h.text, QString::number(h.repeats));
-        totals.words += nb_kalimat(h.text);
-        totals.letters += nb_harf(h.text);
+        const WordsAndLetters c = writer.write(p, h.v, p, h.text, decimal(h.repeats));
+        totals.words += c.words;
+        totals.letters += c.letters;
         totals.repeats += h.repeats;
     }
     return totals;

@@ -4,16 +4,20 @@
 // the occurrence count.
 #pragma once
 
+#include "corpus/surahs.h"
+#include "measures/measures.h"
+#include "measures/verse_facts.h"
 #include "table/session.h"
 
 #include <vector>
 
 namespace tallyra {
 
-// A verse a command reads: its running number and its text.
+// A verse a command reads: its running number and its text, the corpus line
+// or the table's cell itself, which stays valid until the table changes.
 struct SourceVerse {
     int v = 0;
-    QString text;
+    const QString& text;
 };
 
 // The verses of the active variant in mushaf order, or with `fromTable` the
@@ -40,6 +44,33 @@ struct Totals {
     long long words = 0;
     long long letters = 0;
     long long repeats = 0;
+};
+
+// Writes verse rows into a session's table. The cells of a verse's row (its
+// running number, surah label, verse number, text, word and letter counts)
+// come from what the corpus keeps for the active variant and are shared by
+// every row that shows the verse: a row costs copies, not allocations.
+class VerseRows {
+public:
+    explicit VerseRows(Session& session);
+
+    // The counts of `text` in the row of verse v: the kept ones when it is
+    // verse v's own text in the active variant, else counted.
+    WordsAndLetters counts(int v, const QString& text) const;
+
+    // Writes verse v with `text` into `row`: v, `position`, surah name, verse
+    // number, the text, its word and letter counts and `repeats` in column 7.
+    // Returns the counts written.
+    WordsAndLetters write(int row, int v, int position, const QString& text,
+                          const QString& repeats);
+    // The same with verse v's own text in the active variant.
+    WordsAndLetters write(int row, int v, int position, const QString& repeats);
+
+private:
+    Session& session_;
+    const QStringList& lines_;
+    const VerseFacts& facts_;
+    const std::array<QString, kSurahCount + 1>& labels_;
 };
 
 // Writes verse v with `text` into `row`: v, `position`, surah name, verse

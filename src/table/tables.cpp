@@ -25,9 +25,44 @@ void write_captions(Grid& table, const QStringList& captions) {
 }
 
 void fill_verse_rows(Session& session) {
+    VerseRows rows(session);
+    const QString zero = decimal(0);
     for (int i = 1; i <= kVerseCount; ++i)
-        write_verse_row(session, i, i, i);
+        rows.write(i, i, i, zero);
 }
+
+// The surah texts of a variant with their counts, made once per variant.
+struct SurahTexts {
+    SurahTexts(const Corpus& corpus, Variant v) {
+        const VerseFacts& facts = corpus.derived<VerseFacts>(v);
+        texts.assign(kSurahCount + 1, QString());
+        counts.assign(kSurahCount + 1, WordsAndLetters());
+        for (int k = 1; k <= kSurahCount; ++k) {
+            QString& text = texts[k];
+            if (last_verse(k) <= corpus.verseCount()) {
+                text = corpus.spacedLines(v, first_verse(k), last_verse(k));
+            } else {
+                for (int i = first_verse(k); i <= last_verse(k); ++i) {
+                    text += corpus.verse(v, i);
+                    text += u' ';
+                }
+            }
+            // Verses that begin and end with letters, joined by single
+            // spaces, count as many words and letters as they do one by one.
+            if (facts.linesEndInLetters && last_verse(k) <= corpus.verseCount()) {
+                for (int i = first_verse(k); i <= last_verse(k); ++i) {
+                    counts[k].words += facts.words[i];
+                    counts[k].letters += facts.letters[i];
+                }
+            } else {
+                counts[k] = count_words_and_letters(text);
+            }
+        }
+    }
+
+    std::vector<QString> texts; // entry 0 unused
+    std::vector<WordsAndLetters> counts;
+};
 
 // The table buttons put the ordering selector back on mushaf order; when that
 // changes the selection, the table is ordered by it.
@@ -82,7 +117,7 @@ QString waw_button_caption(bool waw) {
 }
 
 void write_verse_row(Session& session, int row, int i, int position, const QString& repeats) {
-    write_verse_text_row(session, row, i, position, session.verseText(i), repeats);
+    VerseRows(session).write(row, i, position, repeats);
 }
 
 void write_surah_row(Session& session, int row, int k, bool paddedNumber, const QString& repeats) {
@@ -90,20 +125,35 @@ void write_surah_row(Session& session, int row, int k, bool paddedNumber, const 
     const bool known = k >= 1 && k < int(session.souar.size());
     static const QString none;
     const QString& text = known ? session.souar[k] : none;
-    t.setCell(surah_col::order, row, QString::number(k));
-    t.setCell(surah_col::number, row, paddedNumber ? zero_pad(k, 3) : QString::number(k));
-    t.setCell(surah_col::name, row, surah_name(k));
-    t.setCell(surah_col::verses, row, zero_pad(verse_count(k), 3));
-    t.setCell(surah_col::words, row, zero_pad(nb_kalimat(text), 4));
-    t.setCell(surah_col::letters, row, zero_pad(nb_harf(text), 5));
-    t.setCell(surah_col::repeats, row, repeats);
+    const SurahTexts& kept = session.corpus.derived<SurahTexts>(session.variant());
+    const WordsAndLetters c =
+        known && same_text(text, kept.texts[k]) ? kept.counts[k] : count_words_and_letters(text);
+    const QString texts[surah_col::count] = {
+        decimal(k),
+        paddedNumber ? zero_pad(k, 3) : decimal(k),
+        surah_name(k),
+        zero_pad(verse_count(k), 3),
+        zero_pad(c.words, 4),
+        zero_pad(c.letters, 5),
+        repeats,
+    };
+    const std::span<QString> cells = t.rowToWrite(row);
+    std::copy_n(texts, std::min(cells.size(), std::size(texts)), cells.begin());
 }
 
 QString full_table_summary(const Session& session) {
-    const QString text = session.table.columnText(verse_col::text);
-    return QStringLiteral("عدد الآيات 6236     مجموع الكلمات ") +
-           QString::number(nb_kalimat(text) - kCaptionWords) +
-           QStringLiteral("      مجموع الحروف ") + QString::number(nb_harf(text) - kCaptionLetters);
+    // The sums of the verses are those of the whole column text when every
+    // verse begins and ends with a letter; else the column text is counted.
+    const VerseFacts& facts = session.corpus.derived<VerseFacts>(session.variant());
+    long long words = facts.totalWords;
+    long long letters = facts.totalLetters;
+    if (!facts.linesEndInLetters) {
+        const QString text = session.table.columnText(verse_col::text);
+        words = nb_kalimat(text) - kCaptionWords;
+        letters = nb_harf(text) - kCaptionLetters;
+    }
+    return QStringLiteral("عدد الآيات 6236     مجموع الكلمات ") + QString::number(words) +
+           QStringLiteral("      مجموع الحروف ") + QString::number(letters);
 }
 
 void FormCreate(Session& session) {
@@ -125,14 +175,7 @@ void FormCreate(Session& session) {
 }
 
 void build_surah_texts(Session& session) {
-    session.souar.assign(kSurahCount + 1, QString());
-    for (int k = 1; k <= kSurahCount; ++k) {
-        QString& text = session.souar[k];
-        for (int i = first_verse(k); i <= last_verse(k); ++i) {
-            text += session.verseText(i);
-            text += u' ';
-        }
-    }
+    session.souar = session.corpus.derived<SurahTexts>(session.variant()).texts;
 }
 
 void BitBtn3Click(Session& session) {

@@ -38,7 +38,7 @@ QString full_table_summary(const Session& session);
 // variant and its summary line.
 void FormCreate(Session& session);
 
-// Cuts the surah texts from the active variant.
+// The surah texts of the active variant (made once per variant and shared).
 void build_surah_texts(Session& session);
 
 // The verse-table button: every verse of the active variant in mushaf order.
