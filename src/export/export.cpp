@@ -200,8 +200,8 @@ QByteArray display_rtf(const DisplayBox& box) {
         while (to < n && look[size_t(to)] == look[size_t(from)])
             ++to;
         const Look& l = look[size_t(from)];
-        // The font and its size for the right-to-left script (\\af, \\afs) and
-        // for any other (\\f, \\fs).
+        // The font and its size for the right-to-left script (\af, \afs) and
+        // for any other (\f, \fs).
         out += "{\\rtlch\\af0\\afs" + size + "\\f0\\fs" + size + "\\cf" +
                QByteArray::number(l.colour) + (l.underline ? "\\ul " : " ");
         append_rtf_text(out, box.text, from, to, fallbacks);
