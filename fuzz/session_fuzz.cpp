@@ -11,6 +11,8 @@
 #include "fuzz_support.h"
 #include "session_invariants.h"
 
+#include <QTemporaryDir>
+
 using namespace tallyra;
 
 namespace {
@@ -42,6 +44,13 @@ QString typed(FuzzedDataProvider& data) {
     if (choice < std::size(inputs))
         return inputs[choice];
     return tallyra::fuzz::text_from(data, 64);
+}
+
+// A file a save dialog names: none (the dialog cancelled) or one in a
+// folder of the fuzzer's own, so that the files written stay there.
+QString saved_file(FuzzedDataProvider& data) {
+    static const QTemporaryDir folder;
+    return data.ConsumeBool() ? QString() : folder.filePath(QStringLiteral("export"));
 }
 
 const Program& start() {
@@ -118,9 +127,10 @@ void step(Program& p, FuzzedDataProvider& data) {
         if (!command_allowed(p, c.window, c.item))
             break;
         QStringList inputs;
-        for (size_t i = 0; i < c.inputs.size(); ++i)
-            inputs << (data.ConsumeBool() ? QString::number(data.ConsumeIntegral<int8_t>())
-                                          : typed(data));
+        for (const Input& in : c.inputs)
+            inputs << (in.from == Input::From::SaveFile ? saved_file(data)
+                       : data.ConsumeBool() ? QString::number(data.ConsumeIntegral<int8_t>())
+                                            : typed(data));
         run_command(p, c.window, c.item, inputs);
         break;
     }

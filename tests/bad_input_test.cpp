@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <map>
 
 using namespace tallyra;
@@ -64,6 +66,9 @@ constexpr const char16_t* kNoWord = u"قد تجاوزت عدد الكلمات ا
 constexpr const char16_t* kNoLetter = u"لا يوجد هذا الرقم لقد تجاوزت الحدود";
 // An empty answer to a number dialog ends the command silently.
 constexpr const char16_t* kSilent = nullptr;
+// A file the system cannot write: the message names it («NAME.doc») and
+// gives the system's reason after it.
+constexpr const char16_t* kCannotWrite = u"تعذر حفظ الملف ";
 
 #define ALL(m)                                                                                     \
     { m, m, m, m, m, m, m, m, m }
@@ -81,6 +86,12 @@ constexpr const char16_t* kSilent = nullptr;
         kSilent, kBadNumber, kBadNumber, kBadNumber, kBadNumber, out, kBadNumber, kBadNumber,      \
             kBadNumber                                                                             \
     }
+
+// The name of a Word file, as typed into the save dialog: nothing (a
+// cancelled dialog) writes nothing, any other name is written, but one too
+// long for the system.
+#define FILE_NAME                                                                                  \
+    { kSilent, ok, ok, ok, ok, ok, ok, ok, kCannotWrite }
 
 const Expected kExpected[] = {
     {"search", 0, TERM(kNoTerm)},
@@ -106,6 +117,14 @@ const Expected kExpected[] = {
     {"exact", 0, ALL(u"exact takes on or off")},
     {"goto", 0, ALL(u"SURAH must be a whole number from 1 to 114")},
     {"goto", 1, ALL(u"VERSE must be a whole number from 1 to 7")},
+    {"export-display", 0, FILE_NAME},
+    {"export-letters", 0, FILE_NAME},
+    {"export-table", 0, FILE_NAME},
+    {"export-table-texts", 0, FILE_NAME},
+    {"export-selected", 0, FILE_NAME},
+    {"export-selected-texts", 0, FILE_NAME},
+    {"export-separated", 0, FILE_NAME},
+    {"export-merged", 0, FILE_NAME},
 };
 
 // The inputs a command takes on the command line.
@@ -117,6 +136,13 @@ int typed_inputs(const Command& c) {
         named += !in.name.isEmpty();
     return named;
 }
+
+// The working folder, for as long as this lives.
+struct WorkingFolder {
+    QString previous = QDir::currentPath();
+    explicit WorkingFolder(const QString& path) { QDir::setCurrent(path); }
+    ~WorkingFolder() { QDir::setCurrent(previous); }
+};
 
 const Expected* expected_for(const QString& verb, int position) {
     for (const Expected& e : kExpected)
@@ -146,6 +172,10 @@ TEST(BadInput, EveryTypedInputIsReachedByTheTable) {
 }
 
 TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
+    // The files the commands write go to a folder of the test's own.
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    const WorkingFolder in(work.path());
     const Program start;
     for (const Expected& e : kExpected) {
         const QString verb = QString::fromLatin1(e.verb);
@@ -168,7 +198,12 @@ TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
             const int status = run_cli_command(p, command, err);
             err.flush();
             const char16_t* answer = e.answers[k];
-            if (answer && *answer) {
+            if (answer == kCannotWrite) {
+                EXPECT_EQ(status, 1);
+                EXPECT_TRUE(errText.startsWith(verb + QStringLiteral(": ") + q(answer) + u'«' +
+                                               kBadKinds[k] + QStringLiteral(".doc»: ")));
+                EXPECT_TRUE(Snapshot(p.main) == before) << "the session changed";
+            } else if (answer && *answer) {
                 EXPECT_EQ(status, 1);
                 EXPECT_EQ(errText, verb + QStringLiteral(": ") + q(answer) + u'\n');
                 EXPECT_TRUE(Snapshot(p.main) == before) << "the session changed";

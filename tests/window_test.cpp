@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -31,6 +33,7 @@
 #include <QSplitter>
 #include <QStyleOptionGroupBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -54,7 +57,14 @@ public:
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
     bool confirm(QWidget*, const QString&) override { return false; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    // The names the save dialogs answer, in order (none left: cancelled),
+    // and the filter and the name each one proposed.
+    QStringList saveNames;
+    QStringList saveAsked; // «filter|proposal»
+    QString saveFileName(QWidget*, const QString& filter, const QString& proposal) override {
+        saveAsked << filter + u'|' + proposal;
+        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    }
     QString openFileName(QWidget*, const QString&) override { return {}; }
 };
 
@@ -98,6 +108,8 @@ private slots:
         dialogs.messages.clear();
         dialogs.answers.clear();
         dialogs.asked.clear();
+        dialogs.saveNames.clear();
+        dialogs.saveAsked.clear();
         window = std::make_unique<MainWindow>(*program, dialogs);
         // Every reset and every read of the table's model keeps Qt's contract.
         new QAbstractItemModelTester(window->tableModel(),
@@ -824,6 +836,66 @@ private slots:
         window->resize(1300, 850);
         QTest::qWait(0);
         QCOMPARE(window->textColumnFits() - before, 1);
+    }
+
+    // The copy menu as it opens, and its files written under the name the
+    // save dialog gives; the dialog proposes it again, and a cancel or a
+    // name that cannot be written leaves no file.
+    void theCopyMenuWritesTheFileChosen() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QMenu* copy = window->menu(QStringLiteral("N37"));
+        QVERIFY(copy);
+        const auto enabled = [&](const char* item) {
+            return window->action(QString::fromLatin1(item))->isEnabled();
+        };
+        key(Qt::Key_F4);
+        QMetaObject::invokeMethod(copy, "aboutToShow");
+        QVERIFY(enabled("N36") && enabled("N39") && enabled("N26") && enabled("N33"));
+        QVERIFY(!enabled("N38") && !enabled("N40"));
+        window->searchBox()->setText(QStringLiteral("xyz"));
+        key(Qt::Key_F3);
+        QMetaObject::invokeMethod(copy, "aboutToShow");
+        QVERIFY(enabled("N38") && enabled("N40"));
+        window->searchBox()->setFocus();
+        key(Qt::Key_Return); // nothing found
+        QMetaObject::invokeMethod(copy, "aboutToShow");
+        for (const char* item : {"N26", "N35", "N36", "N38", "N39", "N40"})
+            QVERIFY2(!enabled(item), item);
+        QVERIFY(enabled("N33") && enabled("N34"));
+
+        window->searchBox()->setText(u(u"الله"));
+        window->searchBox()->setFocus();
+        key(Qt::Key_Return);
+        QCOMPARE(rows(), 1746);
+        const QString hits = dir.filePath(QStringLiteral("hits"));
+        dialogs.saveNames << hits;
+        window->table()->setFocus();
+        key(Qt::Key_F3, Qt::AltModifier);
+        QCOMPARE(dialogs.saveAsked, QStringList{QStringLiteral("Word|*.doc|")});
+        QFile file(hits + QStringLiteral(".doc"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        // «الله», the search text, heads the file in the code page.
+        QVERIFY(bytes.startsWith("\xC7\xE1\xE1\xE5\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 6 + 1746);
+
+        // Cancelled: the proposal is the name chosen last, and nothing is written.
+        window->action(QStringLiteral("N33"))->trigger();
+        QCOMPARE(dialogs.saveAsked.last(), QStringLiteral("Word|*.doc|") + hits);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("hits.doc")});
+        QVERIFY(dialogs.messages.isEmpty());
+
+        // The letter list's menu writes the letter list; a folder that is
+        // not there gets the message.
+        QMenu* letters = window->menu(QStringLiteral("PopupMenu2"));
+        QMetaObject::invokeMethod(letters, "aboutToShow");
+        QVERIFY(window->action(QStringLiteral("N81"))->isVisible());
+        dialogs.saveNames << dir.filePath(QStringLiteral("missing/letters"));
+        window->action(QStringLiteral("N81"))->trigger();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].startsWith(u(u"تعذر حفظ الملف «")));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing"))));
     }
 };
 

@@ -148,6 +148,10 @@ struct SessionState {
     // Rows of the verse table saved for later (0: none saved).
     int savedRows = 0;
 
+    // The name last chosen in the window's save dialog for a Word file, as
+    // chosen (before ".doc" is appended): the dialog proposes it next time.
+    QString wordFileName;
+
     Items items;
 
     Variant variant() const { return waw ? Variant::Merged : Variant::Separated; }

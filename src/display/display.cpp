@@ -49,6 +49,13 @@ void finish(SessionState& session) {
 
 } // namespace
 
+const QStringList& arabic_families() {
+    static const QStringList families = {QStringLiteral("Noto Naskh Arabic"),
+                                         QStringLiteral("Noto Sans Arabic"),
+                                         QStringLiteral("DejaVu Sans")};
+    return families;
+}
+
 std::vector<std::pair<QChar, int>> tally_characters(const QString& text, qsizetype from) {
     std::vector<std::pair<QChar, int>> tally;
     QHash<char16_t, int> index;

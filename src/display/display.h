@@ -6,10 +6,18 @@
 #include "core/state.h"
 
 #include <QString>
+#include <QStringList>
 #include <utility>
 #include <vector>
 
 namespace tallyra {
+
+// The Arabic faces of the program's texts, first choice first: faces known
+// to hold the Arabic letters, so that no letter ever shows as an empty box.
+// The display box shows its text in them at kDisplayFontPixels, and its RTF
+// document names the first.
+const QStringList& arabic_families();
+inline constexpr int kDisplayFontPixels = 34;
 
 // The characters of text[from..] in order of first appearance, with counts.
 std::vector<std::pair<QChar, int>> tally_characters(const QString& text, qsizetype from = 0);

@@ -6,6 +6,7 @@
 
 #include "corpus/surahs.h"
 #include "display/display.h"
+#include "export/export.h"
 #include "measures/measures.h"
 #include "search/search.h"
 #include "statistics/nabra.h"
@@ -93,6 +94,13 @@ void open_letter_menu(Program& p) {
     s.setEnabled(QStringLiteral("N107"), s.p9 > 0 && s.checked(QStringLiteral("N89")));
 }
 
+// The name of a Word file, from the window's one save dialog, which proposes
+// the name chosen last.
+Input word_file() {
+    return save_file("NAME", QStringLiteral("Word|*.doc"),
+                     [](const Program& p) { return p.main.wordFileName; });
+}
+
 std::pair<int, int> ordering_range(const Program& p, const QStringList&) {
     return {0, int(p.main.orderingItems.size()) - 1};
 }
@@ -164,22 +172,64 @@ std::vector<Command> main_window_commands() {
         item("N44", u"الحاسبة      ").in("MainMenu").shortcut("Ctrl+T"),
         item("N12", u"تحليل الأعداد      ").in("MainMenu").shortcut("Ctrl+F12").hint("Ctrl+F12"),
         menu("N37", u"نسخ البيانات      ").in("MainMenu").opened(open_copy_menu),
-        item("N26", u"نسخ ما في مربع العرض").in("N37").shortcut("Alt+F1"),
-        item("N35", u"نسخ ما في مربع الحروف").in("N37").shortcut("Alt+F2"),
+        item("N26", u"نسخ ما في مربع العرض")
+            .in("N37")
+            .shortcut("Alt+F1")
+            .reads(word_file())
+            .verb("export-display", "write the display box to NAME.doc, an RTF document")
+            .does(one<N26Click>),
+        item("N35", u"نسخ ما في مربع الحروف")
+            .in("N37")
+            .shortcut("Alt+F2")
+            .reads(word_file())
+            .verb("export-letters", "write the letter list, with its heading, to NAME.doc")
+            .does(one<N35Click>),
         item("N36", u"نسخ ما في جدول الآيات أو السور بدون نص الآية الكريمة")
             .in("N37")
             .separated()
-            .shortcut("Alt+F3"),
-        item("N38", u"نسخ ما في جدول الآيات مع نص الآية الكريمة").in("N37").shortcut("Alt+F4"),
+            .shortcut("Alt+F3")
+            .reads(search_box())
+            .reads(word_file())
+            .verb("export-table", "write the table, without the verse texts, to NAME.doc")
+            .does(two<N36Click>),
+        item("N38", u"نسخ ما في جدول الآيات مع نص الآية الكريمة")
+            .in("N37")
+            .shortcut("Alt+F4")
+            .reads(search_box())
+            .reads(word_file())
+            .verb("export-table-texts", "write the verse table with the verse texts to NAME.doc")
+            .does(two<N38Click>),
         item("N39", u"نسخ الأسطر المحددة من جدول الآيات أو السور بدون نص الآية الكريمة      ")
             .in("N37")
             .separated()
-            .shortcut("Alt+F5"),
+            .shortcut("Alt+F5")
+            .reads(search_box())
+            .reads(word_file())
+            .verb("export-selected", "write the selected rows, without the verse texts, to "
+                                     "NAME.doc")
+            .does(two<N39Click>),
         item("N40", u"نسخ الأسطر المحددة من جدول الآيات مع نص الآية الكريمة")
             .in("N37")
-            .shortcut("Alt+F6"),
-        item("N33", u"نسخ القرآن كاملا بفصل واو العطف").in("N37").separated().shortcut("Alt+F7"),
-        item("N34", u"نسخ القرآن كاملا بدمج واو العطف").in("N37").shortcut("Alt+F8"),
+            .shortcut("Alt+F6")
+            .reads(search_box())
+            .reads(word_file())
+            .verb("export-selected-texts", "write the selected verse rows with their texts to "
+                                           "NAME.doc")
+            .does(two<N40Click>),
+        item("N33", u"نسخ القرآن كاملا بفصل واو العطف")
+            .in("N37")
+            .separated()
+            .shortcut("Alt+F7")
+            .reads(word_file())
+            .verb("export-separated", "write the whole separated-waw text to NAME.doc, a verse "
+                                      "a line")
+            .does(one<N33Click>),
+        item("N34", u"نسخ القرآن كاملا بدمج واو العطف")
+            .in("N37")
+            .shortcut("Alt+F8")
+            .reads(word_file())
+            .verb("export-merged", "write the whole merged-waw text to NAME.doc, a verse a line")
+            .does(one<N34Click>),
         // Its laid-out caption "إحصاء حروف الجدول  " is replaced at start-up.
         item("N6", u"إحصاء حروف الجدول       ")
             .in("MainMenu")
@@ -300,7 +350,10 @@ std::vector<Command> main_window_commands() {
             .verb("letters-sorted", "keep the letter list in ascending order from the next "
                                     "display on"),
         item("N92", u"إضافة كل الحروف إلى القائمة").in("PopupMenu2"),
-        item("N81", u"نسخ ما في مربع الحروف إلى ملف وورد").in("PopupMenu2"),
+        item("N81", u"نسخ ما في مربع الحروف إلى ملف وورد")
+            .in("PopupMenu2")
+            .reads(word_file())
+            .does(one<N35Click>),
         check("N89", u"تشغيل جمع الحروف").in("PopupMenu2").does(plain<N89Click>),
         item("N107", u"إلغاء الجمع السابق").in("PopupMenu2").does(plain<N107Click>),
 

@@ -43,6 +43,20 @@ std::unique_ptr<QMessageBox> box(QMessageBox::Icon icon, QWidget* parent, const 
     return b;
 }
 
+// The registry writes a file dialog's filter as a description and its
+// patterns, "Word|*.doc" (more pairs may follow, each after a "|"); Qt's
+// dialog reads "Word (*.doc)", the filters joined by ";;".
+QString dialog_filter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    if (parts.size() < 2)
+        return filter;
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') +
+                       u')';
+    return filters.join(QStringLiteral(";;"));
+}
+
 } // namespace
 
 std::unique_ptr<QMessageBox> message_box(QWidget* parent, const QString& text) {
@@ -91,7 +105,7 @@ bool DesktopDialogs::confirm(QWidget* parent, const QString& text) {
 
 QString DesktopDialogs::saveFileName(QWidget* parent, const QString& filter,
                                      const QString& proposal) {
-    QFileDialog dialog(parent, QString(), proposal, filter);
+    QFileDialog dialog(parent, QString(), proposal, dialog_filter(filter));
     dialog.setLayoutDirection(Qt::RightToLeft);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -103,7 +117,7 @@ QString DesktopDialogs::saveFileName(QWidget* parent, const QString& filter,
 }
 
 QString DesktopDialogs::openFileName(QWidget* parent, const QString& filter) {
-    QFileDialog dialog(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent, QString(), QString(), dialog_filter(filter));
     dialog.setLayoutDirection(Qt::RightToLeft);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()

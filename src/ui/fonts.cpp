@@ -2,13 +2,6 @@
 
 namespace tallyra {
 
-const QStringList& arabic_families() {
-    static const QStringList families = {QStringLiteral("Noto Naskh Arabic"),
-                                         QStringLiteral("Noto Sans Arabic"),
-                                         QStringLiteral("DejaVu Sans")};
-    return families;
-}
-
 QFont arabic_font(int pixelSize) {
     QFont font;
     font.setFamilies(arabic_families());

@@ -1,14 +1,13 @@
-// The fonts of the windows: faces known to hold the Arabic letters, so that
-// no letter ever shows as an empty box, tried in this order.
+// The fonts of the windows: the Arabic faces of the display layer
+// (arabic_families), tried in their order, and the interface's font.
 #pragma once
+
+#include "display/display.h"
 
 #include <QFont>
 #include <QStringList>
 
 namespace tallyra {
-
-// The faces, first choice first.
-const QStringList& arabic_families();
 
 // The Arabic text of the display box, the tables and the lists.
 QFont arabic_font(int pixelSize);

@@ -165,7 +165,7 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     column->addWidget(buildSearchBar());
 
     display_ = new MarkedTextBox(central);
-    display_->setFont(arabic_font(34));
+    display_->setFont(arabic_font(kDisplayFontPixels));
     display_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     display_->setContextMenuPolicy(Qt::CustomContextMenu);
     display_->viewport()->setMouseTracking(true);
