@@ -5,6 +5,7 @@
 #include "core/windows.h"
 
 #include <QString>
+#include <optional>
 
 namespace tallyra {
 
@@ -18,6 +19,11 @@ struct Result {
     WindowId close = WindowId::None;
     // Text the command copies to the clipboard; empty when none.
     QString clipboard;
+    // The text the window's search box is to show; none: it keeps its text.
+    std::optional<QString> searchBox;
+    // True when the message tells of something the command did all the same:
+    // it did not stop there, and its work stands.
+    bool carriedOn = false;
     // True when the command could not run: its item is disabled, or it is not
     // a command of that window. Nothing changed.
     bool refused = false;
