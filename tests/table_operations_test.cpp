@@ -14,6 +14,8 @@
 
 #include <QSet>
 
+#include <random>
+
 using namespace tallyra;
 
 namespace {
@@ -489,6 +491,60 @@ TEST(TableOperations, TheCommandLine) {
         }
         if (c.err) {
             EXPECT_TRUE(err.contains(q(c.err))) << err.toStdString();
+        }
+    }
+}
+
+// Long runs of the table operations, the choosers and the commands that fill
+// the table, in any order, checked after every step.
+TEST(TableOperations, AnyRunKeepsTheProgramConsistent) {
+    Program p;
+    std::mt19937 random(1311);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    const QString inputs[] = {QString(), q(u"0"), q(u"1"),  q(u"3"),  q(u"9"),          q(u"57"),
+                              q(u"286"), q(u"x"), q(u"١٢"), q(u"-1"), q(u"2147483648"), q(u"الله")};
+    const auto input = [&] { return inputs[pick(int(std::size(inputs)))]; };
+    std::vector<QString> items;
+    for (const Command* c : menu_rows(M, N("PopupMenu1")))
+        items.push_back(c->item);
+    for (const char* menu : {"N58", "N59", "N66"})
+        for (const Command* c : menu_rows(M, N(menu)))
+            items.push_back(c->item);
+    for (const char* more : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn5", "RadioGroup1"})
+        items.push_back(N(more));
+    for (int step = 0; step < 2000; ++step) {
+        const WindowId active = p.active();
+        if (active != WindowId::Main) {
+            // A chooser: any of its rows, or its close box.
+            std::vector<const Command*> rows;
+            for (const Command& c : registry())
+                if (c.window == active && c.kind != ItemKind::Menu)
+                    rows.push_back(&c);
+            if (pick(12) == 0) {
+                p.hide(active);
+            } else {
+                const Command* c = rows[size_t(pick(int(rows.size())))];
+                if (command_allowed(p, active, c->item)) {
+                    QStringList chosen;
+                    for (int n = pick(4); n > 0; --n)
+                        chosen << QString::number(pick(300) - 5);
+                    run_command(p, active, c->item, chosen);
+                }
+            }
+        } else if (pick(4) == 0) {
+            const int n = p.main.table.rowCount();
+            select_rows(p.main, pick(n + 2) - 1, pick(n + 2) - 1, pick(n + 2) - 1);
+        } else {
+            const QString& item = items[size_t(pick(int(items.size())))];
+            if (command_allowed(p, M, item))
+                run_command(p, M, item, {input(), input()});
+        }
+        ASSERT_EQ(program_fault(p), QString()) << "step " << step;
+        // The verse table's order column counts the rows from the top.
+        const Grid& t = p.main.table;
+        if (p.main.ayat && !t.cell(verse_col::index, 1).isEmpty()) {
+            for (int r = 1; r < t.rowCount(); ++r)
+                ASSERT_EQ(t.cell(verse_col::position, r).toInt(), r) << "step " << step;
         }
     }
 }
