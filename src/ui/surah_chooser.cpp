@@ -68,6 +68,8 @@ SurahChooser::SurahChooser(Program& program, Dialogs& dialogs, QWidget* parent)
     layout->addWidget(surahs_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Its size is known before it first shows, so that it opens centred.
+    adjustSize();
 
     connect(surahs_, &QListWidget::itemSelectionChanged, this, &SurahChooser::selectionChanged);
     connect(mode_, &QCheckBox::clicked, this, [this] { run(QStringLiteral("CheckBox1")); });
