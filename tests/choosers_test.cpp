@@ -27,13 +27,6 @@ Result click(Program& p, WindowId window, const char* item, const QStringList& c
     return r;
 }
 
-QStringList column(const Grid& t, int c) {
-    QStringList cells;
-    for (int r = 1; r < t.rowCount(); ++r)
-        cells << t.cell(c, r);
-    return cells;
-}
-
 const QString kCountLine = q(u"حدد السُور التي تريدها في الجدول");
 
 } // namespace
@@ -77,10 +70,10 @@ TEST(SurahChooser, OkKeepsTheRowsOfTheSurahsChosen) {
     EXPECT_EQ(r.close, S);
     EXPECT_EQ(p.active(), M);
     const Grid& t = s.table;
-    EXPECT_EQ(column(t, verse_col::surah),
+    EXPECT_EQ(column_cells(t, verse_col::surah),
               (QStringList{q(u"103-العصر"), q(u"103-العصر"), q(u"103-العصر"), q(u"108-الكوثر"),
                            q(u"108-الكوثر"), q(u"108-الكوثر")}));
-    EXPECT_EQ(column(t, verse_col::position),
+    EXPECT_EQ(column_cells(t, verse_col::position),
               (QStringList{q(u"1"), q(u"2"), q(u"3"), q(u"4"), q(u"5"), q(u"6")}));
     EXPECT_EQ(s.label, q(u"عدد الآيات 6    مجموع الكلمات 29    مجموع الحروف 112"));
     EXPECT_EQ(s.display.text, t.cell(verse_col::text, 1));
@@ -102,7 +95,7 @@ TEST(SurahChooser, OkKeepsTheRowsOfTheSurahsChosen) {
     click(p, M, "N91");
     click(p, S, "ListBox1", {q(u"0"), q(u"1"), q(u"113")});
     EXPECT_EQ(click(p, S, "BitBtn1").message, QString());
-    EXPECT_EQ(column(t, surah_col::number), (QStringList{q(u"114"), q(u"1"), q(u"2")}));
+    EXPECT_EQ(column_cells(t, surah_col::number), (QStringList{q(u"114"), q(u"1"), q(u"2")}));
     EXPECT_EQ(s.label, q(u"عدد السور 3    مجموع الآيات 299    مجموع الكلمات ") +
                            QString::number(column_sum(t, surah_col::words)) +
                            q(u"    مجموع الحروف ") +
@@ -152,9 +145,9 @@ TEST(VerseChooser, GathersVersesInTheOrderAdded) {
     const Result r = click(p, V, "BitBtn2");
     EXPECT_EQ(r.close, V);
     const Grid& t = p.main.table;
-    EXPECT_EQ(column(t, verse_col::index), (QStringList{q(u"1"), q(u"262")}));
-    EXPECT_EQ(column(t, verse_col::verse), (QStringList{q(u"1"), q(u"255")}));
-    EXPECT_EQ(column(t, verse_col::repeats), (QStringList{q(u"0"), q(u"0")}));
+    EXPECT_EQ(column_cells(t, verse_col::index), (QStringList{q(u"1"), q(u"262")}));
+    EXPECT_EQ(column_cells(t, verse_col::verse), (QStringList{q(u"1"), q(u"255")}));
+    EXPECT_EQ(column_cells(t, verse_col::repeats), (QStringList{q(u"0"), q(u"0")}));
     EXPECT_EQ(p.main.label, q(u"عدد الآيات 2    مجموع الكلمات ") +
                                 QString::number(column_sum(t, verse_col::words)) +
                                 q(u"    مجموع الحروف ") +

@@ -40,13 +40,6 @@ int run(Program& p, const QString& line, QString* said = nullptr) {
     return status;
 }
 
-QStringList column(const Grid& t, int c) {
-    QStringList cells;
-    for (int r = 1; r < t.rowCount(); ++r)
-        cells << t.cell(c, r);
-    return cells;
-}
-
 QStringList numbered(int n) {
     QStringList out;
     for (int i = 1; i <= n; ++i)
@@ -117,7 +110,7 @@ TEST(NumberFilters, CorpusFigures) {
         EXPECT_EQ(t.currentRow(), 1);
         EXPECT_EQ(s.focus, Focus::Unchanged); // handed to the window
         if (s.ayat) {
-            EXPECT_EQ(column(t, verse_col::position), numbered(c.rows));
+            EXPECT_EQ(column_cells(t, verse_col::position), numbered(c.rows));
             EXPECT_EQ(s.display.text, t.cell(verse_col::text, 1));
         } else {
             EXPECT_EQ(s.display.text, s.souar[t.cell(surah_col::number, 1).toInt()]);
@@ -128,10 +121,10 @@ TEST(NumberFilters, CorpusFigures) {
 
     Program p;
     run(p, q(u"surahs + within verses 3 3"));
-    EXPECT_EQ(column(p.main.table, surah_col::number),
+    EXPECT_EQ(column_cells(p.main.table, surah_col::number),
               (QStringList{q(u"103"), q(u"108"), q(u"110")}));
     run(p, q(u"verses + divisible surah 57"));
-    const QStringList surahs = column(p.main.table, verse_col::surah);
+    const QStringList surahs = column_cells(p.main.table, verse_col::surah);
     EXPECT_EQ(QSet<QString>(surahs.begin(), surahs.end()),
               (QSet<QString>{q(u"057-الحديد"), q(u"114-الناس")}));
 }
@@ -158,7 +151,7 @@ TEST(NumberFilters, BoundsInEitherOrderAndChains) {
         ASSERT_TRUE(words >= 3 && words <= 5);
         ASSERT_GT(t.cell(verse_col::verse, r).toInt(), 3);
     }
-    EXPECT_EQ(column(t, verse_col::position), numbered(t.dataRowCount()));
+    EXPECT_EQ(column_cells(t, verse_col::position), numbered(t.dataRowCount()));
     EXPECT_EQ(p.main.label, verse_summary(t));
 }
 
@@ -172,7 +165,7 @@ TEST(NumberFilters, TheSurahTableKeepsItsRowsWhateverTheirOrder) {
     for (int r = 2; r < t.rowCount(); ++r)
         ASSERT_LE(t.cell(surah_col::verses, r - 1).toInt(), t.cell(surah_col::verses, r).toInt());
     // The hidden column keeps what it held: the surah numbers.
-    EXPECT_EQ(column(t, surah_col::order), column(t, surah_col::number));
+    EXPECT_EQ(column_cells(t, surah_col::order), column_cells(t, surah_col::number));
 }
 
 TEST(NumberFilters, TheRepetitionColumn) {
@@ -182,7 +175,7 @@ TEST(NumberFilters, TheRepetitionColumn) {
     EXPECT_EQ(run(p, q(u"within repetition 1 2"), &said), 2);
     ASSERT_EQ(run(p, q(u"search الله + within repetition 2 3")), 0);
     const Grid& t = p.main.table;
-    for (const QString& n : column(t, verse_col::repeats))
+    for (const QString& n : column_cells(t, verse_col::repeats))
         ASSERT_TRUE(n == q(u"2") || n == q(u"3"));
     EXPECT_EQ(p.main.label, verse_summary(t) + q(u"    مجموع التكرار ") +
                                 QString::number(column_sum(t, verse_col::repeats)));
@@ -251,8 +244,8 @@ TEST(NumberFilters, TheScanOverAnyGrid) {
     EXPECT_EQ(rows_passing(g, {2}, divisible), (std::vector<int>{3, 5}));
     keep_rows(g, {3, 5}, 1);
     EXPECT_EQ(g.rowCount(), 3);
-    EXPECT_EQ(column(g, 1), (QStringList{q(u"1"), q(u"2")}));
-    EXPECT_EQ(column(g, 2), (QStringList{q(u"12"), q(u"0")}));
+    EXPECT_EQ(column_cells(g, 1), (QStringList{q(u"1"), q(u"2")}));
+    EXPECT_EQ(column_cells(g, 2), (QStringList{q(u"12"), q(u"0")}));
     keep_rows(g, {}, 1); // none kept: the grid stays
     EXPECT_EQ(g.rowCount(), 3);
     EXPECT_EQ(typed_number(q(u"0042")), 42);
@@ -268,13 +261,13 @@ TEST(RowOperations, ReverseTwiceRestoresTheOrder) {
         const Grid& t = p.main.table;
         const QStringList start = cells(t);
         const int id = p.main.ayat ? int(verse_col::index) : int(surah_col::number);
-        const QStringList ids = column(t, id);
+        const QStringList ids = column_cells(t, id);
         ASSERT_EQ(run(p, q(u"show 5 + reverse")), 0);
         QStringList reversed = ids;
         std::reverse(reversed.begin(), reversed.end());
-        EXPECT_EQ(column(t, id), reversed);
+        EXPECT_EQ(column_cells(t, id), reversed);
         if (p.main.ayat) {
-            EXPECT_EQ(column(t, verse_col::position), numbered(t.dataRowCount()));
+            EXPECT_EQ(column_cells(t, verse_col::position), numbered(t.dataRowCount()));
             EXPECT_EQ(p.main.display.text, t.cell(verse_col::text, 1));
         }
         EXPECT_EQ(t.currentRow(), 5);
@@ -290,7 +283,7 @@ TEST(RowOperations, Complement) {
     EXPECT_EQ(t.dataRowCount(), 6229);
     EXPECT_EQ(t.cell(verse_col::index, 1), q(u"8"));
     EXPECT_EQ(t.cell(verse_col::text, 1), q(u"الم"));
-    EXPECT_EQ(column(t, verse_col::position), numbered(6229));
+    EXPECT_EQ(column_cells(t, verse_col::position), numbered(6229));
     EXPECT_EQ(p.main.label, q(u"عدد الآيات 6229     مجموع الكلمات ") +
                                 QString::number(column_sum(t, verse_col::words)) +
                                 q(u"      مجموع الحروف ") +
@@ -300,7 +293,7 @@ TEST(RowOperations, Complement) {
     // A search result ordered by its counts, complemented twice: its verses
     // again, in corpus order, without the repetition column.
     ASSERT_EQ(run(p, q(u"search الم + order 5")), 0);
-    QStringList found = column(t, verse_col::index);
+    QStringList found = column_cells(t, verse_col::index);
     std::sort(found.begin(), found.end(),
               [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
     ASSERT_EQ(run(p, q(u"complement")), 0);
@@ -309,8 +302,8 @@ TEST(RowOperations, Complement) {
     EXPECT_EQ(p.main.orderingIndex, 0);
     EXPECT_EQ(t.columnWidth(verse_col::repeats), 0);
     ASSERT_EQ(run(p, q(u"complement")), 0);
-    EXPECT_EQ(column(t, verse_col::index), found);
-    EXPECT_EQ(column(t, verse_col::repeats), QStringList(found.size(), q(u"0")));
+    EXPECT_EQ(column_cells(t, verse_col::index), found);
+    EXPECT_EQ(column_cells(t, verse_col::repeats), QStringList(found.size(), q(u"0")));
     EXPECT_EQ(p.main.display.text, t.cell(verse_col::text, 1));
     EXPECT_EQ(t.currentRow(), 1);
 }
@@ -329,7 +322,7 @@ TEST(RowOperations, OrderByVerseNumber) {
     EXPECT_EQ(t.cell(verse_col::surah, 6236), q(u"002-البقرة"));
     EXPECT_EQ(t.cell(verse_col::verse, 6236), q(u"286"));
     EXPECT_EQ(t.cell(verse_col::repeats, 1), q(u"000"));
-    EXPECT_EQ(column(t, verse_col::position), numbered(6236));
+    EXPECT_EQ(column_cells(t, verse_col::position), numbered(6236));
     EXPECT_EQ(p.main.orderingIndex, -1);
     EXPECT_EQ(p.main.label, summary);
     EXPECT_FALSE(p.main.gauge.visible);
@@ -346,9 +339,9 @@ TEST(RowOperations, DeleteTheSelectedRows) {
     Program p;
     ASSERT_EQ(run(p, q(u"within order 1 10 + select 3 5 + delete-selected")), 0);
     const Grid& t = p.main.table;
-    EXPECT_EQ(column(t, verse_col::index),
+    EXPECT_EQ(column_cells(t, verse_col::index),
               (QStringList{q(u"1"), q(u"2"), q(u"6"), q(u"7"), q(u"8"), q(u"9"), q(u"10")}));
-    EXPECT_EQ(column(t, verse_col::position), numbered(7));
+    EXPECT_EQ(column_cells(t, verse_col::position), numbered(7));
     EXPECT_EQ(t.currentRow(), 2);
     EXPECT_EQ(t.selectionTop(), 2);
     EXPECT_EQ(t.selectionBottom(), 2);
@@ -366,12 +359,12 @@ TEST(RowOperations, DeleteTheSelectedRows) {
 
     // The surah table, ordered and cut: exactly the selected surahs go.
     ASSERT_EQ(run(p, q(u"surahs + order 3 + within verses 5 300")), 0);
-    const QStringList before = column(t, surah_col::number);
+    const QStringList before = column_cells(t, surah_col::number);
     ASSERT_EQ(run(p, q(u"select 4 6 + delete-selected")), 0);
     QStringList left = before;
     left.erase(left.begin() + 3, left.begin() + 6);
-    EXPECT_EQ(column(t, surah_col::number), left);
-    EXPECT_EQ(column(t, surah_col::order), numbered(int(left.size())));
+    EXPECT_EQ(column_cells(t, surah_col::number), left);
+    EXPECT_EQ(column_cells(t, surah_col::order), numbered(int(left.size())));
     EXPECT_EQ(p.main.label, surah_summary(t));
     EXPECT_EQ(t.currentRow(), 3);
     EXPECT_EQ(p.main.display.text, p.main.souar[t.cell(surah_col::number, 3).toInt()]);
@@ -383,11 +376,11 @@ TEST(SavedTable, SaveListEverythingRestore) {
     Program p;
     ASSERT_EQ(run(p, q(u"search الله + within order 1 10 + order 3")), 0);
     const Grid& t = p.main.table;
-    const QStringList saved = column(t, verse_col::index);
-    const QStringList counts = column(t, verse_col::repeats);
+    const QStringList saved = column_cells(t, verse_col::index);
+    const QStringList counts = column_cells(t, verse_col::repeats);
     ASSERT_EQ(run(p, q(u"save-table + verses + search رب + restore-table")), 0);
-    EXPECT_EQ(column(t, verse_col::index), saved);
-    EXPECT_EQ(column(t, verse_col::position), numbered(10));
+    EXPECT_EQ(column_cells(t, verse_col::index), saved);
+    EXPECT_EQ(column_cells(t, verse_col::position), numbered(10));
     EXPECT_EQ(p.main.orderingIndex, 3);
     EXPECT_EQ(p.main.orderingItems.size(), 6);
     EXPECT_EQ(p.main.search.s, q(u"الله"));
@@ -395,7 +388,7 @@ TEST(SavedTable, SaveListEverythingRestore) {
     QStringList plain;
     for (const QString& n : counts)
         plain << QString::number(n.toInt());
-    EXPECT_EQ(column(t, verse_col::repeats), plain);
+    EXPECT_EQ(column_cells(t, verse_col::repeats), plain);
     EXPECT_EQ(t.columnWidth(verse_col::repeats), 80);
     EXPECT_EQ(p.main.label.left(15), q(u"عدد النتائج 11 "));
     EXPECT_EQ(t.currentRow(), 1);
@@ -427,14 +420,14 @@ TEST(SavedTable, NoSearchToRecountAndAnotherVariant) {
     // Saved in the separated-waw text, restored in the merged-waw one: the
     // message, then the saved texts; it can be restored again.
     ASSERT_EQ(run(p, q(u"verses + search و + within order 1 5 + save-table")), 0);
-    const QStringList words = column(t, verse_col::words);
-    const QStringList counts = column(t, verse_col::repeats);
+    const QStringList words = column_cells(t, verse_col::words);
+    const QStringList counts = column_cells(t, verse_col::repeats);
     ASSERT_EQ(run(p, q(u"waw")), 0);
     QString said;
     EXPECT_EQ(run(p, q(u"restore-table"), &said), 0);
     EXPECT_EQ(said, q(u"restore-table: النسختين من القرآن مختلفتين\n"));
-    EXPECT_EQ(column(t, verse_col::words), words);
-    EXPECT_EQ(column(t, verse_col::repeats), counts);
+    EXPECT_EQ(column_cells(t, verse_col::words), words);
+    EXPECT_EQ(column_cells(t, verse_col::repeats), counts);
     int merged = 0;
     for (int r = 1; r < t.rowCount(); ++r) {
         const int v = t.cell(verse_col::index, r).toInt();

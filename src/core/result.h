@@ -36,4 +36,15 @@ inline Result said(const QString& message) {
     return r;
 }
 
+// The result of a window's button that either reports a message, the window
+// staying open, or closes the window.
+inline Result said_or_closed(const std::optional<QString>& message, WindowId window) {
+    Result r;
+    if (message)
+        r.message = *message;
+    else
+        r.close = window;
+    return r;
+}
+
 } // namespace tallyra

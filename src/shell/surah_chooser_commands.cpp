@@ -35,12 +35,7 @@ Result ok(Program& p, const QStringList& in) {
             surahs.push_back(to_int(k).value_or(0));
         surah_chooser_select(p.surahChooser, surahs);
     }
-    Result r;
-    if (const std::optional<QString> message = surah_chooser_ok(p.surahChooser, p.main))
-        r.message = *message;
-    else
-        r.close = S;
-    return r;
+    return said_or_closed(surah_chooser_ok(p.surahChooser, p.main), S);
 }
 
 Result cancel(Program&, const QStringList&) {

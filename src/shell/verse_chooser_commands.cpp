@@ -60,12 +60,7 @@ Result show(Program& p, const QStringList& in) {
         verse_chooser_select(w, {number_aya(*r) - 1});
         verse_chooser_add(w);
     }
-    Result result;
-    if (const std::optional<QString> message = verse_chooser_show(w, p.main))
-        result.message = *message;
-    else
-        result.close = V;
-    return result;
+    return said_or_closed(verse_chooser_show(w, p.main), V);
 }
 
 QString verse_name(const QString& text) {

@@ -16,45 +16,56 @@ namespace {
 
 const QString kNoDivisor = QStringLiteral("أدخل عددا طبيعيا أكبر من الصفر");
 
-// The column each kind of number is read from in the verse table and in the
-// surah table; a column below 0: the table has none.
+// Each kind of number: the column it is read from in the verse table and in
+// the surah table (a column below 0: the table has none), the prompt of its
+// lower bound and the message for bounds that are not numbers.
+struct KindOfNumber {
+    NumberColumn verse;
+    NumberColumn surah;
+    const char16_t* prompt;
+    const char16_t* message;
+};
+
+const KindOfNumber& kind_of(NumberKind kind) {
+    static const KindOfNumber kinds[] = {
+        {{verse_col::position},
+         {-1},
+         u": رقم الترتيب أكبر من أو يساوي",
+         u"يجب عليك كتابة حدي الحصر لرقم الترتيب"},
+        {{verse_col::surah, 3},
+         {surah_col::number},
+         u": رقم السورة أكبر من أو يساوي",
+         u"يجب عليك كتابة حدي الحصر لرقم السورة"},
+        {{verse_col::verse},
+         {-1},
+         u": رقم الآية أكبر من أو يساوي",
+         u"يجب عليك كتابة حدي الحصر لرقم الآية"},
+        {{-1},
+         {surah_col::verses},
+         u": عدد الآيات أكبر من أو يساوي",
+         u"يجب عليك كتابة حدي الحصر لعدد الآيات"},
+        {{verse_col::words},
+         {surah_col::words},
+         u": عدد الكلمات أكبر من أو يساوي",
+         u"يجب عليك كتابة حدي الحصر لعدد الكلمات"},
+        {{verse_col::letters},
+         {surah_col::letters},
+         u": عدد الحروف أكبر من أو يساوي",
+         u"يجب عليك كتابة حدي الحصر لعدد الحروف"},
+        {{verse_col::repeats},
+         {surah_col::repeats},
+         u": عدد التكرار أكبر من أو يساوي",
+         u"يجب عليك كتابة حدي الحصر للتكرار"},
+    };
+    return kinds[std::clamp(int(kind), 0, int(std::size(kinds)) - 1)];
+}
+
 NumberColumn verse_column(NumberKind kind) {
-    switch (kind) {
-    case NumberKind::Order:
-        return {verse_col::position};
-    case NumberKind::Surah:
-        return {verse_col::surah, 3};
-    case NumberKind::Verse:
-        return {verse_col::verse};
-    case NumberKind::Words:
-        return {verse_col::words};
-    case NumberKind::Letters:
-        return {verse_col::letters};
-    case NumberKind::Repetition:
-        return {verse_col::repeats};
-    case NumberKind::Verses:
-        break;
-    }
-    return {-1};
+    return kind_of(kind).verse;
 }
 
 NumberColumn surah_column(NumberKind kind) {
-    switch (kind) {
-    case NumberKind::Surah:
-        return {surah_col::number};
-    case NumberKind::Verses:
-        return {surah_col::verses};
-    case NumberKind::Words:
-        return {surah_col::words};
-    case NumberKind::Letters:
-        return {surah_col::letters};
-    case NumberKind::Repetition:
-        return {surah_col::repeats};
-    case NumberKind::Order:
-    case NumberKind::Verse:
-        break;
-    }
-    return {-1};
+    return kind_of(kind).surah;
 }
 
 // The kinds of the five numbered filters of each table, q = 1..5.
@@ -117,23 +128,7 @@ QString divisibility(Session& session, NumberColumn column, const QString& divis
 }
 
 QString range_message(NumberKind kind) {
-    switch (kind) {
-    case NumberKind::Order:
-        return QStringLiteral("يجب عليك كتابة حدي الحصر لرقم الترتيب");
-    case NumberKind::Surah:
-        return QStringLiteral("يجب عليك كتابة حدي الحصر لرقم السورة");
-    case NumberKind::Verse:
-        return QStringLiteral("يجب عليك كتابة حدي الحصر لرقم الآية");
-    case NumberKind::Verses:
-        return QStringLiteral("يجب عليك كتابة حدي الحصر لعدد الآيات");
-    case NumberKind::Words:
-        return QStringLiteral("يجب عليك كتابة حدي الحصر لعدد الكلمات");
-    case NumberKind::Letters:
-        return QStringLiteral("يجب عليك كتابة حدي الحصر لعدد الحروف");
-    case NumberKind::Repetition:
-        break;
-    }
-    return QStringLiteral("يجب عليك كتابة حدي الحصر للتكرار");
+    return QString::fromUtf16(kind_of(kind).message);
 }
 
 QString repeats_total(const Session& session, long long repeats) {
@@ -233,23 +228,7 @@ QString filter_caption() {
 }
 
 QString lower_bound_prompt(NumberKind kind) {
-    switch (kind) {
-    case NumberKind::Order:
-        return QStringLiteral(": رقم الترتيب أكبر من أو يساوي");
-    case NumberKind::Surah:
-        return QStringLiteral(": رقم السورة أكبر من أو يساوي");
-    case NumberKind::Verse:
-        return QStringLiteral(": رقم الآية أكبر من أو يساوي");
-    case NumberKind::Verses:
-        return QStringLiteral(": عدد الآيات أكبر من أو يساوي");
-    case NumberKind::Words:
-        return QStringLiteral(": عدد الكلمات أكبر من أو يساوي");
-    case NumberKind::Letters:
-        return QStringLiteral(": عدد الحروف أكبر من أو يساوي");
-    case NumberKind::Repetition:
-        break;
-    }
-    return QStringLiteral(": عدد التكرار أكبر من أو يساوي");
+    return QString::fromUtf16(kind_of(kind).prompt);
 }
 
 QString upper_bound_prompt() {

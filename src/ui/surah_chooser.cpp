@@ -78,20 +78,13 @@ SurahChooser::SurahChooser(Program& program, Dialogs& dialogs, QWidget* parent)
 }
 
 void SurahChooser::selectionChanged() {
-    QStringList rows;
-    for (int i = 0; i < surahs_->count(); ++i)
-        if (surahs_->item(i)->isSelected())
-            rows << QString::number(i);
-    run(QStringLiteral("ListBox1"), rows);
+    run(QStringLiteral("ListBox1"), selectedRows(surahs_));
 }
 
 void SurahChooser::render() {
     const SurahChooserWindow& w = program_.surahChooser;
     count_->setText(w.count);
-    const bool extended = w.items.checked(kChooserModeBox);
-    mode_->setChecked(extended);
-    surahs_->setSelectionMode(extended ? QAbstractItemView::ExtendedSelection
-                                       : QAbstractItemView::MultiSelection);
+    showSelectionMode(surahs_, mode_, w.items.checked(kChooserModeBox));
     const QSignalBlocker block(surahs_);
     for (int i = 0; i < surahs_->count(); ++i) {
         const bool selected = std::binary_search(w.selected.begin(), w.selected.end(), i + 1);

@@ -129,20 +129,13 @@ QAction* VerseChooser::chosenMenuItem(const QString& name) const {
 }
 
 void VerseChooser::sendSelection(QListWidget* list, const char* item) {
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            rows << QString::number(i);
-    run(QString::fromLatin1(item), rows);
+    run(QString::fromLatin1(item), selectedRows(list));
 }
 
 void VerseChooser::render() {
     const VerseChooserWindow& w = program_.verseChooser;
     count_->setText(w.count);
-    const bool extended = w.items.checked(kChooserModeBox);
-    mode_->setChecked(extended);
-    verses_->setSelectionMode(extended ? QAbstractItemView::ExtendedSelection
-                                       : QAbstractItemView::MultiSelection);
+    showSelectionMode(verses_, mode_, w.items.checked(kChooserModeBox));
     show_list(verses_, w.verses, w.selectedVerses);
     show_list(chosen_, w.chosen, w.selectedChosen);
     // The surah whose verse numbers the middle list shows stands selected.
