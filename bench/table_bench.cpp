@@ -1,6 +1,8 @@
 // Timings of the table work a user waits for: a corpus of both variants, the start-up fill, an
-// ordering of the full verse table and a switch of the variant.
+// ordering of the full verse table, a switch of the variant and the table operations.
+#include "table/filters.h"
 #include "table/ordering.h"
+#include "table/row_operations.h"
 #include "table/session.h"
 #include "table/tables.h"
 
@@ -64,5 +66,42 @@ static void SwitchVariant(benchmark::State& state) {
         BitBtn5Click(session);
 }
 BENCHMARK(SwitchVariant)->Unit(benchmark::kMillisecond);
+
+// The table operations on the full verse table, each from the full table
+// made again outside the timing: a range filter, the complement of surah 1
+// (6229 rows written) and the ordering by verse number.
+static void RangeFilterFullVerseTable(benchmark::State& state) {
+    Session session;
+    for (auto _ : state) {
+        range_filter(session, NumberKind::Words, false, QStringLiteral("3"), QStringLiteral("9"));
+        state.PauseTiming();
+        BitBtn3Click(session);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(RangeFilterFullVerseTable)->Unit(benchmark::kMillisecond);
+
+static void ComplementOfSurah1(benchmark::State& state) {
+    Session session;
+    for (auto _ : state) {
+        state.PauseTiming();
+        BitBtn3Click(session);
+        range_filter(session, NumberKind::Surah, false, QStringLiteral("1"), QStringLiteral("1"));
+        state.ResumeTiming();
+        N79Click(session);
+    }
+}
+BENCHMARK(ComplementOfSurah1)->Unit(benchmark::kMillisecond);
+
+static void OrderFullVerseTableByVerseNumber(benchmark::State& state) {
+    Session session;
+    for (auto _ : state) {
+        N84Click(session);
+        state.PauseTiming();
+        BitBtn3Click(session);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OrderFullVerseTableByVerseNumber)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -52,6 +52,8 @@ struct Expected {
     const char* verb;
     int position; // of the input within the command
     const char16_t* answers[std::size(kBadKinds)];
+    // The word after the verb that picks one of its rows (null: none).
+    const char* choice = nullptr;
 };
 
 constexpr const char16_t* ok = u"";
@@ -125,6 +127,19 @@ const Expected kExpected[] = {
     {"export-selected-texts", 0, FILE_NAME},
     {"export-separated", 0, FILE_NAME},
     {"export-merged", 0, FILE_NAME},
+
+    // The table operations and the choosers.
+    {"within", 0, ALL(u"يجب عليك كتابة حدي الحصر لعدد الكلمات"), "words"},
+    {"within", 1, ALL(u"يجب عليك كتابة حدي الحصر لعدد الكلمات"), "words"},
+    {"outside", 0, ALL(u"يجب عليك كتابة حدي الحصر لعدد الحروف"), "letters"},
+    {"outside", 1, ALL(u"يجب عليك كتابة حدي الحصر لعدد الحروف"), "letters"},
+    {"divisible", 0, ALL(u"أدخل عددا طبيعيا أكبر من الصفر"), "surah"},
+    {"select", 0, ALL(u"FIRST must be a whole number from 1 to 6236")},
+    {"select", 1, ALL(u"LAST must be a whole number from 1 to 6236")},
+    {"choose-surahs", 0, ALL(u"K must be a whole number from 1 to 114")},
+    {"choose-verses", 0,
+     ALL(u"SURAH:VERSE must name a verse: a surah from 1 to 114, a colon and one of its verses, "
+         u"as 2:255")},
 };
 
 // The inputs a command takes on the command line.
@@ -193,6 +208,8 @@ TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
             }
             const Snapshot before(p.main);
             QStringList command{verb};
+            if (e.choice)
+                command << QString::fromLatin1(e.choice);
             for (int i = 0; i < typed_inputs(*c); ++i)
                 command << (i == e.position ? kBadKinds[k] : QStringLiteral("1"));
             const int status = run_cli_command(p, command, err);
@@ -220,13 +237,16 @@ TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
         // The same input as bytes that are not UTF-8, from a terminal of
         // another encoding.
         QList<QByteArray> raw{e.verb};
+        if (e.choice)
+            raw << e.choice;
         for (int i = 0; i < typed_inputs(*c); ++i)
             raw << (i == e.position ? QByteArray("\xff\xfe") : QByteArray("1"));
         QString message;
         EXPECT_FALSE(decode_arguments(raw, message));
+        const int before = e.choice ? 1 : 0; // the choice word comes first
         EXPECT_TRUE(message.contains(QStringLiteral("argument %1 (input %2 of \"%3\") is not UTF-8")
-                                         .arg(e.position + 2)
-                                         .arg(e.position + 1)
+                                         .arg(e.position + 2 + before)
+                                         .arg(e.position + 1 + before)
                                          .arg(verb)))
             << message.toStdString();
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/columns.h"
+#include "corpus/surahs.h"
 #include "shell/program.h"
 
 #include <QString>
@@ -51,12 +52,49 @@ inline QString session_fault(const Session& s) {
     return {};
 }
 
+// The saved table and the choosers: what they keep names verses and surahs,
+// each once where a list holds it once, and a closed verse-set chooser
+// keeps no verse.
+inline QString table_operations_fault(const Program& p) {
+    for (const int v : p.main.saved.hifdh_jadwal)
+        if (v < 1 || v > kVerseCount)
+            return QStringLiteral("the saved table holds what is no verse");
+    const std::vector<int>& surahs = p.surahChooser.selected;
+    for (size_t i = 0; i < surahs.size(); ++i)
+        if (surahs[i] < 1 || surahs[i] > kSurahCount || (i > 0 && surahs[i] <= surahs[i - 1]))
+            return QStringLiteral("the surah chooser selects what is no surah, or one twice");
+    const VerseChooserWindow& w = p.verseChooser;
+    if (w.chosen.size() != qsizetype(w.chosenVerses.size()))
+        return QStringLiteral("the chosen verses and their running numbers differ in number");
+    for (qsizetype i = 0; i < w.chosen.size(); ++i) {
+        const int r = w.chosenVerses[size_t(i)];
+        if (r < 1 || r > kVerseCount ||
+            w.chosen[i] != name_surah(r) + u' ' + QString::number(number_aya(r)))
+            return QStringLiteral("a chosen verse's entry does not name its verse");
+        if (w.chosen.indexOf(w.chosen[i]) != i)
+            return QStringLiteral("a verse is chosen twice");
+    }
+    if (!p.isShown(WindowId::VerseChooser) && !w.chosen.isEmpty())
+        return QStringLiteral("the verse-set chooser keeps verses after it closed");
+    if (!w.verses.isEmpty() && w.verses.size() != verse_count(w.la + 1))
+        return QStringLiteral("the verse numbers listed are not those of the surah clicked");
+    for (const int i : w.selectedVerses)
+        if (i < 0 || i >= w.verses.size())
+            return QStringLiteral("a verse number selected is not listed");
+    for (const int i : w.selectedChosen)
+        if (i < 0 || i >= w.chosen.size())
+            return QStringLiteral("a chosen verse selected is not listed");
+    return {};
+}
+
 // The invariants of the program as a whole: the window that takes the input
 // is the main window or one shown, and the main window's session holds.
 inline QString program_fault(const Program& p) {
     const WindowId active = p.active();
     if (active != WindowId::Main && !p.isShown(active))
         return QStringLiteral("the window that takes the input is not shown");
+    if (const QString fault = table_operations_fault(p); !fault.isEmpty())
+        return fault;
     return session_fault(p.main);
 }
 

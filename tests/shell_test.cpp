@@ -70,8 +70,10 @@ TEST(Shell, RegistryRowsAreWhole) {
             EXPECT_EQ(menu->kind, ItemKind::Menu);
         }
         if (!c.verb.isEmpty()) {
-            EXPECT_FALSE(verbs.contains(c.verb)) << c.verb.toStdString();
-            verbs.insert(c.verb);
+            // A verb names one row, or each of its rows with a word of its own.
+            const QString name = c.choice.isEmpty() ? c.verb : c.verb + u' ' + c.choice;
+            EXPECT_FALSE(verbs.contains(name)) << name.toStdString();
+            verbs.insert(name);
             EXPECT_FALSE(c.help.isEmpty());
             // A verb runs something: a command, or the tick of a check item.
             EXPECT_TRUE(c.run || c.kind == ItemKind::Check);
@@ -84,6 +86,13 @@ TEST(Shell, RegistryRowsAreWhole) {
     }
     EXPECT_EQ(find_verb(N("begins")), find_command(M, N("N1")));
     EXPECT_EQ(find_verb(N("nothing")), nullptr);
+    EXPECT_EQ(find_verb(N("within"), N("verses")), find_command(M, N("N57")));
+    EXPECT_EQ(find_verb(N("divisible"), N("order")), find_command(M, N("N76")));
+    EXPECT_EQ(find_verb(N("within"), N("pages")), nullptr);
+    EXPECT_EQ(verb_choices(N("outside")),
+              (QStringList{N("order"), N("surah"), N("verse"), N("verses"), N("words"),
+                           N("letters"), N("repetition")}));
+    EXPECT_TRUE(verb_choices(N("begins")).isEmpty());
 }
 
 TEST(Shell, TableMenuFollowsTheRowsShown) {

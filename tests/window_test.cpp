@@ -8,11 +8,14 @@
 #include "ui/grid_view.h"
 #include "ui/main_window.h"
 #include "ui/marked_text_box.h"
+#include "ui/surah_chooser.h"
+#include "ui/verse_chooser.h"
 #include "ui/window_style.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -896,6 +899,184 @@ private slots:
         QCOMPARE(dialogs.messages.size(), 1);
         QVERIFY(dialogs.messages[0].startsWith(u(u"تعذر حفظ الملف «")));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing"))));
+    }
+
+    // The table menu's operations, each from its item, with its dialogs.
+    void triggerTableItem(const char* name) {
+        QMetaObject::invokeMethod(window->menu(QStringLiteral("PopupMenu1")), "aboutToShow");
+        QAction* a = window->action(QString::fromLatin1(name));
+        QVERIFY2(a && a->isVisible() && a->isEnabled(), name);
+        a->trigger();
+    }
+
+    void clickRow(int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        GridView* t = window->table();
+        const QRect r = t->visualRect(t->model()->index(row, 4));
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, mods, r.center());
+    }
+
+    void tableFiltersAndRowOperationsFromTheMenu() {
+        dialogs.answers = {u(u"9"), u(u"3")};
+        triggerTableItem("N52");
+        QCOMPARE(dialogs.asked, (QStringList{u(u"مربع الإدخال|: عدد الكلمات أكبر من أو يساوي"),
+                                             u(u"مربع الإدخال|: وأصغر من أو يساوي ")}));
+        QCOMPARE(rows(), 2438);
+        QCOMPARE(window->summary()->text(),
+                 u(u"عدد الآيات 2438    مجموع الكلمات 14069    مجموع الحروف 54058"));
+        // A divisor of 0: the message, and the table as it was.
+        dialogs.answers = {u(u"0")};
+        triggerTableItem("N67");
+        QCOMPARE(dialogs.messages, QStringList{u(u"أدخل عددا طبيعيا أكبر من الصفر")});
+        QCOMPARE(rows(), 2438);
+        dialogs.answers = {u(u"1"), u(u"10")};
+        triggerTableItem("N74");
+        QCOMPARE(rows(), 10);
+
+        // Rows 3 to 5 selected by a click and a Shift+click, then deleted.
+        clickRow(2);
+        clickRow(4, Qt::ShiftModifier);
+        QCOMPARE(program->main.table.selectionTop(), 3);
+        QCOMPARE(program->main.table.selectionBottom(), 5);
+        const QString sixth = cell(5, 0);
+        triggerTableItem("N97");
+        QCOMPARE(rows(), 7);
+        QCOMPARE(cell(2, 0), sixth);
+        QCOMPARE(cell(6, 1), u(u"7"));
+        QCOMPARE(window->table()->currentIndex().row(), 1);
+        QCOMPARE(window->table()->selectedRange(), (std::pair{1, 1}));
+        QCOMPARE(window->display()->content(), cell(1, 4));
+        // Shift+Down twice from row 2: rows 2 to 4 go.
+        QTest::keyClick(window->table(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(window->table(), Qt::Key_Down, Qt::ShiftModifier);
+        triggerTableItem("N97");
+        QCOMPARE(rows(), 4);
+
+        triggerTableItem("N73");
+        QCOMPARE(cell(0, 1), u(u"1"));
+        triggerTableItem("N79");
+        QCOMPARE(rows(), 6232);
+        QCOMPARE(window->summary()->text().left(16), u(u"عدد الآيات 6232 "));
+        triggerTableItem("N84");
+        QVERIFY(!window->orderingItem(0)->isChecked());
+        QVERIFY(!window->gauge()->isVisible());
+    }
+
+    // The saved table brings its search text back into the search box.
+    void saveAndRestoreTheVerseTable() {
+        window->searchBox()->setText(u(u"الله"));
+        key(Qt::Key_Return);
+        dialogs.answers = {u(u"1"), u(u"10")};
+        triggerTableItem("N74");
+        triggerTableItem("N93");
+        window->table()->setFocus();
+        key(Qt::Key_F3);
+        window->searchBox()->setText(u(u"رب"));
+        triggerTableItem("N94");
+        QCOMPARE(rows(), 10);
+        QCOMPARE(window->searchBox()->text(), u(u"الله"));
+        QVERIFY(!window->table()->isColumnHidden(7));
+        QVERIFY(window->orderingItem(5)->isVisibleTo(window.get()));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // The surah chooser: opened from its item, surahs selected, OK.
+    void surahChooserFromTheTableMenu() {
+        triggerTableItem("N91");
+        auto* c = static_cast<SurahChooser*>(window->window(WindowId::SurahChooser));
+        QVERIFY(c->isVisible());
+        QCOMPARE(c->windowTitle(), u(u"إختيار سُور من الجدول"));
+        QCOMPARE(c->surahList()->count(), 114);
+        QCOMPARE(c->surahList()->item(20)->text(), u(u"021-الانبياء"));
+        QCOMPARE(c->countLine()->text(), u(u"حدد السُور التي تريدها في الجدول"));
+        // Eight columns: the ninth entry of a column starts the next one.
+        const QListWidget* list = c->surahList();
+        QCOMPARE(list->visualItemRect(list->item(15)).top(),
+                 list->visualItemRect(list->item(0)).top());
+        QVERIFY(list->visualItemRect(list->item(105)).isValid());
+        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(113))));
+        QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+        // A click, then Ctrl+click.
+        const auto clickEntry = [&](int i, Qt::KeyboardModifiers mods) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, mods,
+                              list->visualItemRect(list->item(i)).center());
+        };
+        clickEntry(102, Qt::NoModifier);
+        clickEntry(107, Qt::ControlModifier);
+        QCOMPARE(c->countLine()->text(), u(u"حدد السُور التي تريدها في الجدول   2"));
+        // Without the check box, each click toggles one surah.
+        QTest::mouseClick(c->modeBox(), Qt::LeftButton);
+        QCOMPARE(list->selectionMode(), QAbstractItemView::MultiSelection);
+        QCOMPARE(c->countLine()->text(), u(u"حدد السُور التي تريدها في الجدول"));
+        clickEntry(0, Qt::NoModifier);
+        clickEntry(0, Qt::NoModifier);
+        QCOMPARE(program->surahChooser.selected, (std::vector<int>{103, 108}));
+        QTest::mouseClick(c->okButton(), Qt::LeftButton);
+        QVERIFY(!c->isVisible());
+        QCOMPARE(rows(), 6);
+        QCOMPARE(cell(5, 2), u(u"108-الكوثر"));
+        QCOMPARE(window->summary()->text(),
+                 u(u"عدد الآيات 6    مجموع الكلمات 29    مجموع الحروف 112"));
+        // Opened again: the same surahs stand selected; none of them over a
+        // table without them gives the message, and the chooser stays.
+        window->searchBox()->setText(u(u"الم"));
+        key(Qt::Key_Return);
+        triggerTableItem("N91");
+        QCOMPARE(list->selectedItems().size(), 2);
+        QTest::mouseClick(c->okButton(), Qt::LeftButton);
+        QCOMPARE(dialogs.messages,
+                 QStringList{u(u"السور التي قمت بتحديدها لا وجود لها في جدول الآيات")});
+        QVERIFY(c->isVisible());
+        QTest::mouseClick(c->cancelButton(), Qt::LeftButton);
+        QVERIFY(!c->isVisible());
+        QCOMPARE(program->active(), WindowId::Main);
+    }
+
+    // The verse-set chooser: verses gathered surah by surah, then shown.
+    void verseChooserFromTheTableMenu() {
+        triggerTableItem("N96");
+        auto* c = static_cast<VerseChooser*>(window->window(WindowId::VerseChooser));
+        QVERIFY(c->isVisible());
+        QCOMPARE(c->windowTitle(), u(u"إختيار آيات لعرضها في الجدول"));
+        c->surahList()->setCurrentRow(0);
+        QCOMPARE(c->verseList()->count(), 7);
+        QTest::mouseClick(c->allButton(), Qt::LeftButton);
+        QCOMPARE(c->verseList()->selectedItems().size(), 7);
+        c->verseList()->clearSelection();
+        for (int i : {0, 1, 2})
+            c->verseList()->item(i)->setSelected(true);
+        QTest::mouseClick(c->addButton(), Qt::LeftButton);
+        QTest::mouseClick(c->addButton(), Qt::LeftButton);
+        QCOMPARE(c->chosenList()->count(), 3);
+        QCOMPARE(c->countLine()->text(), u(u"3"));
+        c->surahList()->setCurrentRow(1);
+        QCOMPARE(c->verseList()->count(), 286);
+        c->verseList()->setCurrentRow(254);
+        QTest::mouseClick(c->addButton(), Qt::LeftButton);
+        QCOMPARE(c->chosenList()->item(3)->text(), u(u"002-البقرة 255"));
+
+        // The chosen list's menu deletes the entries selected.
+        c->chosenList()->item(1)->setSelected(true);
+        QMetaObject::invokeMethod(c->chosenMenu(), "aboutToShow");
+        QVERIFY(c->chosenMenuItem(QStringLiteral("N1"))->isEnabled());
+        c->chosenMenuItem(QStringLiteral("N1"))->trigger();
+        QCOMPARE(c->chosenList()->count(), 3);
+        QCOMPARE(c->countLine()->text(), u(u"3"));
+
+        QTest::mouseClick(c->showButton(), Qt::LeftButton);
+        QVERIFY(!c->isVisible());
+        QCOMPARE(rows(), 3);
+        QCOMPARE((QStringList{cell(0, 0), cell(1, 0), cell(2, 0)}),
+                 (QStringList{u(u"1"), u(u"3"), u(u"262")}));
+        QCOMPARE(window->display()->content(), cell(0, 4));
+        // Reopened, it has forgotten the verses chosen; showing none says so.
+        triggerTableItem("N96");
+        QCOMPARE(c->chosenList()->count(), 0);
+        QVERIFY(c->countLine()->text().isEmpty());
+        QTest::mouseClick(c->showButton(), Qt::LeftButton);
+        QCOMPARE(dialogs.messages, QStringList{u(u"لم يتم إختيار أي آية")});
+        c->reject();
+        QCOMPARE(program->active(), WindowId::Main);
     }
 };
 

@@ -23,7 +23,9 @@ const QString kUsage = QStringLiteral(
     "+ more (++ for the input +, +++ for ++).\n"
     "A command that reports a message ends the run with status 1, as does an\n"
     "argument that is not UTF-8 text; a command that cannot run, status 2; output\n"
-    "that cannot be written, status 3.\n");
+    "that cannot be written, status 3. A command whose message does not stop it\n"
+    "(restore-table into the other variant) lets the run go on to its output and\n"
+    "ends it with status 1.\n");
 
 const QString kSeparator = QStringLiteral("+");
 
@@ -47,6 +49,26 @@ QStringList input_names(const Command& c) {
     return names;
 }
 
+// True when the verb's last input may be given more than once.
+bool takes_more(const Command& c) {
+    for (auto in = c.inputs.rbegin(); in != c.inputs.rend(); ++in)
+        if (!in->name.isEmpty())
+            return in->many;
+    return false;
+}
+
+// The verb with its inputs, as the help shows it: «choose-surahs K [K ...]»,
+// «within words LO HI».
+QString synopsis(const Command& c) {
+    QStringList words{c.verb};
+    if (!c.choice.isEmpty())
+        words << c.choice;
+    words += input_names(c);
+    if (takes_more(c))
+        words << QStringLiteral("[") + words.last() + QStringLiteral(" ...]");
+    return words.join(u' ');
+}
+
 // The key a user presses for the verb's command, if any.
 QString key_of(const Command& c) {
     if (!c.key.isEmpty())
@@ -61,9 +83,8 @@ void print_commands(QTextStream& err) {
     for (const Command& c : registry()) {
         if (c.verb.isEmpty())
             continue;
-        const QString synopsis = (QStringList{c.verb} + input_names(c)).join(u' ');
         const QString key = key_of(c);
-        err << "  " << synopsis.leftJustified(24) << ' ' << c.help
+        err << "  " << synopsis(c).leftJustified(24) << ' ' << c.help
             << (key.isEmpty() ? QString() : QStringLiteral(" (") + key + u')') << '\n';
     }
 }
@@ -111,14 +132,27 @@ std::optional<Step> parse_step(const QStringList& group, QTextStream& err) {
         print_commands(err);
         return std::nullopt;
     }
+    QStringList args = group.mid(1);
+    // A verb of several rows takes the word that picks one first.
+    if (const QStringList choices = verb_choices(command->verb); !choices.isEmpty()) {
+        command = args.isEmpty() ? nullptr : find_verb(group.first(), args.first());
+        if (!command) {
+            err << "tallyra-cli: " << group.first() << " takes one of "
+                << choices.join(QStringLiteral(", ")) << " first\n";
+            print_commands(err);
+            return std::nullopt;
+        }
+        args.removeFirst();
+    }
     const qsizetype wanted = input_names(*command).size();
-    if (group.size() - 1 != wanted) {
-        err << "tallyra-cli: " << command->verb << " takes " << wanted << " input(s), "
-            << group.size() - 1 << " given\n";
+    const bool more = takes_more(*command);
+    if (more ? args.size() < wanted : args.size() != wanted) {
+        err << "tallyra-cli: " << command->verb << " takes " << wanted << " input(s)"
+            << (more ? " or more" : "") << ", " << args.size() << " given\n";
         print_commands(err);
         return std::nullopt;
     }
-    return Step{command, group.mid(1)};
+    return Step{command, args};
 }
 
 // The inputs of a step in the command's order, or the message that says why
@@ -138,26 +172,37 @@ std::optional<QStringList> step_inputs(const Program& program, const Step& step,
                 inputs << QString();
             continue;
         }
-        const QString& arg = step.args[next++];
-        if (!in.range) {
-            inputs << arg;
-            continue;
+        // An input that may be given more than once takes every argument left.
+        const qsizetype count = in.many ? step.args.size() - next : 1;
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString& arg = step.args[next++];
+            if (in.check) {
+                message = in.check(arg);
+                if (!message.isEmpty())
+                    return std::nullopt;
+            }
+            if (!in.range) {
+                inputs << arg;
+                continue;
+            }
+            const auto [low, high] = in.range(program, inputs);
+            const std::optional<int> n = to_int(arg.trimmed());
+            if (!n || *n < low || *n > high) {
+                message = in.name + QStringLiteral(" must be a whole number from ") +
+                          QString::number(low) + QStringLiteral(" to ") + QString::number(high);
+                return std::nullopt;
+            }
+            inputs << QString::number(*n);
         }
-        const auto [low, high] = in.range(program, inputs);
-        const std::optional<int> n = to_int(arg.trimmed());
-        if (!n || *n < low || *n > high) {
-            message = in.name + QStringLiteral(" must be a whole number from ") +
-                      QString::number(low) + QStringLiteral(" to ") + QString::number(high);
-            return std::nullopt;
-        }
-        inputs << QString::number(*n);
     }
     return inputs;
 }
 
 // Runs one step on the program: the exit status it ends the run with, or 0
-// to go on.
-int run_step(Program& program, const Step& step, QTextStream& err) {
+// to go on. A command whose message tells of work it did all the same (a
+// restore into the other variant) writes the message, sets `noted` and lets
+// the run go on.
+int run_step(Program& program, const Step& step, QTextStream& err, bool& noted) {
     const Command& c = *step.command;
     // A command of a secondary window opens its window first, as the user
     // would, when the row says through which item.
@@ -179,8 +224,21 @@ int run_step(Program& program, const Step& step, QTextStream& err) {
     }
     QString message;
     const std::optional<QStringList> inputs = step_inputs(program, step, message);
-    if (inputs)
-        message = run_command(program, c.window, c.item, *inputs).message;
+    if (inputs) {
+        const Result result = run_command(program, c.window, c.item, *inputs);
+        // A command that picks the item to run refuses when that item cannot
+        // run now.
+        if (result.refused) {
+            err << c.verb << ": " << kNotAvailable << '\n';
+            return 2;
+        }
+        message = result.message;
+        if (result.carriedOn && !message.isEmpty()) {
+            err << c.verb << ": " << message << '\n';
+            noted = true;
+            return 0;
+        }
+    }
     if (!message.isEmpty()) {
         err << c.verb << ": " << message << '\n';
         return 1;
@@ -218,8 +276,9 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
 
     Program program;
+    bool noted = false;
     for (const Step& step : steps)
-        if (const int status = run_step(program, step, err))
+        if (const int status = run_step(program, step, err, noted))
             return status;
 
     // The whole output is made first and written at once.
@@ -244,12 +303,13 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
             << '\n';
         return 3;
     }
-    return 0;
+    return noted ? 1 : 0;
 }
 
 int run_cli_command(Program& program, const QStringList& command, QTextStream& err) {
     const std::optional<Step> step = parse_step(command, err);
-    return step ? run_step(program, *step, err) : 2;
+    bool noted = false;
+    return step ? run_step(program, *step, err, noted) : 2;
 }
 
 std::optional<QStringList> decode_arguments(const QList<QByteArray>& raw, QString& message) {

@@ -5,6 +5,7 @@
 #include "core/windows.h"
 
 #include <QString>
+#include <optional>
 
 namespace tallyra {
 
@@ -18,6 +19,11 @@ struct Result {
     WindowId close = WindowId::None;
     // Text the command copies to the clipboard; empty when none.
     QString clipboard;
+    // The text the window's search box is to show; none: it keeps its text.
+    std::optional<QString> searchBox;
+    // True when the message tells of something the command did all the same:
+    // it did not stop there, and its work stands.
+    bool carriedOn = false;
     // True when the command could not run: its item is disabled, or it is not
     // a command of that window. Nothing changed.
     bool refused = false;
@@ -27,6 +33,17 @@ struct Result {
 inline Result said(const QString& message) {
     Result r;
     r.message = message;
+    return r;
+}
+
+// The result of a window's button that either reports a message, the window
+// staying open, or closes the window.
+inline Result said_or_closed(const std::optional<QString>& message, WindowId window) {
+    Result r;
+    if (message)
+        r.message = *message;
+    else
+        r.close = window;
     return r;
 }
 

@@ -95,6 +95,17 @@ private:
     QHash<QString, ItemState> states_;
 };
 
+// A verse table kept aside to bring back: the running numbers of its rows in
+// table order (none: nothing saved), the ordering item selected (-1: none),
+// the phrase count, the variant and the last search's text when it was saved.
+struct SavedTable {
+    std::vector<int> hifdh_jadwal;
+    int ordering = -1;
+    int n = 0;
+    bool waw_hifdh = false;
+    QString ss_hifdh;
+};
+
 // Where the keyboard focus is to go once a command has run.
 // SearchBox gives the search box the focus with its text as it was;
 // SearchBoxSelected also selects all its text.
@@ -145,8 +156,8 @@ struct SessionState {
     long long p9 = 0;
     QString t;
 
-    // Rows of the verse table saved for later (0: none saved).
-    int savedRows = 0;
+    // The verse table saved for later (one save replaces the previous one).
+    SavedTable saved;
 
     // The name last chosen in the window's save dialog for a Word file, as
     // chosen (before ".doc" is appended): the dialog proposes it next time.

@@ -4,6 +4,8 @@
 
 #include "core/state.h"
 
+#include <vector>
+
 namespace tallyra {
 
 // The windows in the order the program creates them.
@@ -28,6 +30,36 @@ struct GoToWindow {
     int b = 0;
     int g = 0;
     QStringList verses; // the verse list's entries for the surah chosen last
+    Items items;
+};
+
+// The surah chooser: the surahs selected in its list, by number (1 to 114)
+// in ascending order, which stay selected between openings, and its count
+// line. Its check box (CheckBox1) ticked: Ctrl and Shift extend the
+// selection; not ticked: every click toggles one surah.
+struct SurahChooserWindow {
+    std::vector<int> selected;
+    QString count;
+    Items items;
+};
+
+// The verse-set chooser. `la`: the index (from 0) of the surah clicked last,
+// `g`: the running number of its first verse; `verses`: the verse-number
+// list's entries, «1» to the surah's verse count, and `selectedVerses` the
+// indexes of those selected; the chosen verses as their list shows them
+// («002-البقرة 255») with their running numbers beside, in the order added,
+// and the indexes of the entries selected. The chosen verses and the count
+// line are forgotten whenever the window closes. Its check box (CheckBox1)
+// switches the verse-number list's selection mode as the surah chooser's does.
+struct VerseChooserWindow {
+    int la = 0;
+    int g = 0;
+    QStringList verses;
+    std::vector<int> selectedVerses;
+    QStringList chosen;
+    std::vector<int> chosenVerses;
+    std::vector<int> selectedChosen;
+    QString count;
     Items items;
 };
 

@@ -1,10 +1,15 @@
 #include "shell/program.h"
 
+#include "table/choosers.h"
+
 #include <algorithm>
 
 namespace tallyra {
 
-Program::Program(const Corpus& corpus) : main(corpus) {}
+Program::Program(const Corpus& corpus) : main(corpus) {
+    surah_chooser_created(surahChooser);
+    verse_chooser_created(verseChooser);
+}
 
 Items& Program::items(WindowId window) {
     return const_cast<Items&>(std::as_const(*this).items(window));
@@ -16,6 +21,10 @@ const Items& Program::items(WindowId window) const {
         return main.items;
     case WindowId::GoTo:
         return goTo.items;
+    case WindowId::SurahChooser:
+        return surahChooser.items;
+    case WindowId::VerseChooser:
+        return verseChooser.items;
     default:
         return none_;
     }
@@ -36,6 +45,8 @@ void Program::show(WindowId window) {
 }
 
 void Program::hide(WindowId window) {
+    if (window == WindowId::VerseChooser && isShown(window))
+        verse_chooser_closed(verseChooser);
     shown_.erase(std::remove(shown_.begin(), shown_.end(), window), shown_.end());
 }
 

@@ -16,6 +16,8 @@ public:
 
     Session main;
     GoToWindow goTo;
+    SurahChooserWindow surahChooser;
+    VerseChooserWindow verseChooser;
 
     // The item states of a window.
     Items& items(WindowId window);
@@ -30,6 +32,7 @@ public:
     WindowId active() const;
 
     void show(WindowId window);
+    // A window that closes forgets what it keeps only while it is open.
     void hide(WindowId window);
     // Shows and hides the windows a command's result names.
     void apply(const Result& result);

@@ -9,7 +9,9 @@ namespace {
 
 struct Index {
     QHash<QPair<int, QString>, int> items;
+    // By the verb, and by the verb and a choice word after a space.
     QHash<QString, int> verbs;
+    QHash<QString, QStringList> choices;
 };
 
 const Index& index() {
@@ -25,9 +27,18 @@ const Index& index() {
                        qPrintable(c.item));
             out.items.insert(key, i);
             if (!c.verb.isEmpty()) {
-                if (out.verbs.contains(c.verb))
-                    qFatal("The verb %s stands twice in the registry.", qPrintable(c.verb));
-                out.verbs.insert(c.verb, i);
+                const QString key = c.choice.isEmpty() ? c.verb : c.verb + u' ' + c.choice;
+                // A verb names one row, or rows that all carry choice words.
+                if (out.verbs.contains(key) ||
+                    (out.verbs.contains(c.verb) &&
+                     c.choice.isEmpty() != out.choices.value(c.verb).isEmpty()))
+                    qFatal("The verb %s stands twice in the registry.", qPrintable(key));
+                if (!out.verbs.contains(c.verb))
+                    out.verbs.insert(c.verb, i);
+                if (!c.choice.isEmpty()) {
+                    out.verbs.insert(key, i);
+                    out.choices[c.verb] << c.choice;
+                }
             }
         }
         return out;
@@ -40,8 +51,10 @@ const Index& index() {
 const std::vector<Command>& registry() {
     static const std::vector<Command> rows = [] {
         std::vector<Command> all = main_window_commands();
-        for (Command& c : goto_window_commands())
-            all.push_back(std::move(c));
+        for (std::vector<Command> window :
+             {goto_window_commands(), surah_chooser_commands(), verse_chooser_commands()})
+            for (Command& c : window)
+                all.push_back(std::move(c));
         return all;
     }();
     return rows;
@@ -52,9 +65,13 @@ const Command* find_command(WindowId window, const QString& item) {
     return it == index().items.constEnd() ? nullptr : &registry()[*it];
 }
 
-const Command* find_verb(const QString& verb) {
-    const auto it = index().verbs.constFind(verb);
+const Command* find_verb(const QString& verb, const QString& choice) {
+    const auto it = index().verbs.constFind(choice.isEmpty() ? verb : verb + u' ' + choice);
     return it == index().verbs.constEnd() ? nullptr : &registry()[*it];
+}
+
+QStringList verb_choices(const QString& verb) {
+    return index().choices.value(verb);
 }
 
 std::vector<const Command*> menu_rows(WindowId window, const QString& menu) {
@@ -133,6 +150,11 @@ Row& Row::verb(const char* verb, const char* help) {
     return *this;
 }
 
+Row& Row::choice(const char* word) {
+    c_.choice = QString::fromLatin1(word);
+    return *this;
+}
+
 Row& Row::via(const char* item) {
     c_.via = QString::fromLatin1(item);
     return *this;
@@ -203,6 +225,19 @@ Input given(const char* name,
     Input in = chosen(name, std::move(range));
     in.from = Input::From::CommandLine;
     return in;
+}
+
+Input given_text(const char* name, std::function<QString(const QString&)> check) {
+    Input in;
+    in.from = Input::From::CommandLine;
+    in.name = QString::fromLatin1(name);
+    in.check = std::move(check);
+    return in;
+}
+
+Input many(Input input) {
+    input.many = true;
+    return input;
 }
 
 } // namespace tallyra

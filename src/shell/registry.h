@@ -55,6 +55,12 @@ struct Input {
     // For a whole number given on the command line: the range it must lie
     // in, which may depend on the inputs before it (null: any text).
     std::function<std::pair<int, int>(const Program&, const QStringList& before)> range;
+    // For a text the command line gives: why it is not one the command
+    // takes, as the command line says it; empty when it is (null: any text).
+    std::function<QString(const QString&)> check;
+    // The last input may take one value or more: every choice of the control
+    // from this one on, or every argument left on the command line.
+    bool many = false;
 };
 
 using Handler = Result (*)(Program& program, const QStringList& inputs);
@@ -77,6 +83,9 @@ struct Command {
     QString owner;       // a context menu's control; empty: the menu bar
     std::vector<Input> inputs;
     QString verb; // command-line verb; empty: none
+    // The word that picks this row among the rows that share its verb (the
+    // kinds of number of a filter); empty: the verb names this row alone.
+    QString choice;
     QString help; // its help line
     // The command line opens this row's window first through this item of
     // the main window.
@@ -90,8 +99,12 @@ const std::vector<Command>& registry();
 
 // The row of an item of a window, or null.
 const Command* find_command(WindowId window, const QString& item);
-// The row of a command-line verb, or null.
-const Command* find_verb(const QString& verb);
+// The row of a command-line verb, or null. A verb whose rows carry choice
+// words takes one after it; without it, the first of its rows.
+const Command* find_verb(const QString& verb, const QString& choice = {});
+// The choice words of a verb, in the registry's order; empty when the verb
+// names one row.
+QStringList verb_choices(const QString& verb);
 // The rows that stand in a menu, in order.
 std::vector<const Command*> menu_rows(WindowId window, const QString& menu);
 // The menus above an item, outermost first ("N1" -> {"MainMenu", "N8"}).
@@ -100,6 +113,8 @@ QStringList menus_above(WindowId window, const QString& item);
 // The rows of each window, for the registry.
 std::vector<Command> main_window_commands();
 std::vector<Command> goto_window_commands();
+std::vector<Command> surah_chooser_commands();
+std::vector<Command> verse_chooser_commands();
 
 // Builds a row; the registry's tables read as a list of these.
 class Row {
@@ -116,6 +131,7 @@ public:
     Row& owner(const char* control);
     Row& reads(Input input);
     Row& verb(const char* verb, const char* help);
+    Row& choice(const char* word);
     Row& via(const char* item);
     Row& does(Handler handler);
     Row& opened(Rule rule);
@@ -144,5 +160,9 @@ Input confirm(const QString& question);
 // A whole number that only the command line gives.
 Input given(const char* name,
             std::function<std::pair<int, int>(const Program&, const QStringList&)> range);
+// A text that only the command line gives, which `check` accepts.
+Input given_text(const char* name, std::function<QString(const QString&)> check);
+// The input takes one value or more (the last input of a row).
+Input many(Input input);
 
 } // namespace tallyra

@@ -120,14 +120,18 @@ void write_verse_row(Session& session, int row, int i, int position, const QStri
     VerseRows(session).write(row, i, position, repeats);
 }
 
+WordsAndLetters surah_counts(const Session& session, int k) {
+    if (k < 1 || k >= int(session.souar.size()))
+        return {};
+    const QString& text = session.souar[k];
+    const SurahTexts& kept = session.corpus.derived<SurahTexts>(session.variant());
+    return k <= kSurahCount && same_text(text, kept.texts[k]) ? kept.counts[k]
+                                                              : count_words_and_letters(text);
+}
+
 void write_surah_row(Session& session, int row, int k, bool paddedNumber, const QString& repeats) {
     Grid& t = session.table;
-    const bool known = k >= 1 && k < int(session.souar.size());
-    static const QString none;
-    const QString& text = known ? session.souar[k] : none;
-    const SurahTexts& kept = session.corpus.derived<SurahTexts>(session.variant());
-    const WordsAndLetters c =
-        known && same_text(text, kept.texts[k]) ? kept.counts[k] : count_words_and_letters(text);
+    const WordsAndLetters c = surah_counts(session, k);
     const QString texts[surah_col::count] = {
         decimal(k),
         paddedNumber ? zero_pad(k, 3) : decimal(k),

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/columns.h"
+#include "measures/measures.h"
 #include "table/session.h"
 
 #include <QStringList>
@@ -29,6 +30,10 @@ void write_verse_row(Session& session, int row, int i, int position,
 // surah leaves the name and the counts empty or zero.
 void write_surah_row(Session& session, int row, int k, bool paddedNumber = true,
                      const QString& repeats = QStringLiteral("0"));
+
+// The words and letters of surah k's text in the active variant, as
+// session.souar holds it (zero for a number that names no surah).
+WordsAndLetters surah_counts(const Session& session, int k);
 
 // The summary line of a table that shows every verse:
 // "عدد الآيات 6236     مجموع الكلمات W      مجموع الحروف L".

@@ -30,7 +30,12 @@ QStringList gather_inputs(const Command& command, const Program& program, Dialog
                                                                    : QString());
             break;
         case Input::From::Control:
-            inputs << chosen.value(next++);
+            if (in.many) {
+                inputs << chosen.mid(next);
+                next = chosen.size();
+            } else {
+                inputs << chosen.value(next++);
+            }
             break;
         case Input::From::CommandLine:
             break;

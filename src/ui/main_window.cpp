@@ -14,6 +14,8 @@
 #include "ui/inputs.h"
 #include "ui/marked_text_box.h"
 #include "ui/secondary_window.h"
+#include "ui/surah_chooser.h"
+#include "ui/verse_chooser.h"
 #include "ui/window_style.h"
 
 #include <QApplication>
@@ -303,6 +305,9 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     // their items leave, the main window acts on.
     for (SecondaryWindow* w : std::initializer_list<SecondaryWindow*>{
              new GoToDialog(program_, dialogs_, this),
+             // The surah chooser and the verse-set chooser.
+             new SurahChooser(program_, dialogs_, this),
+             new VerseChooser(program_, dialogs_, this),
          }) {
         w->setForward([this](const Result& r) { act(r); });
         windows_.insert(w->id(), w);
@@ -517,6 +522,8 @@ void MainWindow::act(const Result& result) {
         QGuiApplication::clipboard()->setText(result.clipboard);
     if (SecondaryWindow* closed = windows_.value(result.close))
         closed->hide();
+    if (result.searchBox)
+        search_->setText(*result.searchBox);
     refresh();
     if (!result.message.isEmpty())
         dialogs_.message(this, result.message);

@@ -3,6 +3,9 @@
 #include "shell/dispatch.h"
 #include "ui/inputs.h"
 
+#include <QCheckBox>
+#include <QListWidget>
+
 namespace tallyra {
 
 SecondaryWindow::SecondaryWindow(Program& program, Dialogs& dialogs, WindowId id, QWidget* parent)
@@ -43,6 +46,20 @@ Result SecondaryWindow::run(const QString& item, const QStringList& chosen,
 void SecondaryWindow::done(int r) {
     program_.hide(id_);
     QDialog::done(r);
+}
+
+QStringList SecondaryWindow::selectedRows(const QListWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            rows << QString::number(i);
+    return rows;
+}
+
+void SecondaryWindow::showSelectionMode(QListWidget* list, QCheckBox* box, bool extended) {
+    box->setChecked(extended);
+    list->setSelectionMode(extended ? QAbstractItemView::ExtendedSelection
+                                    : QAbstractItemView::MultiSelection);
 }
 
 } // namespace tallyra

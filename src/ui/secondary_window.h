@@ -9,7 +9,11 @@
 #include "ui/dialogs.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
+
+class QCheckBox;
+class QListWidget;
 
 namespace tallyra {
 
@@ -38,6 +42,12 @@ protected:
 
     // However the window closes, it no longer takes the input.
     void done(int r) override;
+
+    // The rows selected in a list, from 0, as the choices of a control.
+    static QStringList selectedRows(const QListWidget* list);
+    // The selection mode a check box chooses for a list: ticked, Ctrl and
+    // Shift extend the selection; not ticked, every click toggles an entry.
+    static void showSelectionMode(QListWidget* list, QCheckBox* box, bool extended);
 
     Program& program_;
     Dialogs& dialogs_;

@@ -28,6 +28,18 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 
+    // The room the style leaves for a menu item's text falls a pixel short
+    // of the text's advance when the text is the menu's longest, and the
+    // style then cuts it in the middle («عدد ...لمات»): every item takes two
+    // pixels more, so that each text shows whole.
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        QSize out = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_MenuItem)
+            out.rwidth() += 2;
+        return out;
+    }
+
     // The menu bar's item reached from the keyboard shows as chosen, as the
     // item under the mouse does.
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
