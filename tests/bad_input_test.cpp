@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+
 #include <map>
 
 using namespace tallyra;
@@ -64,12 +68,18 @@ constexpr const char16_t* kNoWord = u"قد تجاوزت عدد الكلمات ا
 constexpr const char16_t* kNoLetter = u"لا يوجد هذا الرقم لقد تجاوزت الحدود";
 // An empty answer to a number dialog ends the command silently.
 constexpr const char16_t* kSilent = nullptr;
+// The word statistics and the phrase list.
+constexpr const char16_t* kBothWords = u"أكتب بداية الكلمة ونهايتها أيضا";
+constexpr const char16_t* kWordLength = u"أكتب عدد حروف الكلمة في مربع البحث";
+// A message that names a file and the reason it cannot be read or written.
+constexpr const char16_t* kFileMessage = u"\x1";
 
 #define ALL(m)                                                                                     \
     { m, m, m, m, m, m, m, m, m }
 // A term: only nothing (or the placeholder, in the search box) is refused.
 #define TERM(m)                                                                                    \
     { m, ok, m, ok, ok, ok, ok, ok, ok }
+#define ALL_BUT_FIRST(m) m, m, m, m, m, m, m, m
 #define PHRASES(m)                                                                                 \
     { m, ok, ok, ok, ok, ok, ok, ok, ok }
 // A count of the verse statistics.
@@ -106,7 +116,39 @@ const Expected kExpected[] = {
     {"exact", 0, ALL(u"exact takes on or off")},
     {"goto", 0, ALL(u"SURAH must be a whole number from 1 to 114")},
     {"goto", 1, ALL(u"VERSE must be a whole number from 1 to 7")},
+    // The word statistics; words that begin with spaces are none, and open
+    // the word window empty.
+    {"words-begin", 0, TERM(u"أكتب بداية الكلمة في مربع البحث")},
+    {"words-end", 0, TERM(u"أكتب نهاية الكلمة في مربع البحث")},
+    {"words-containing", 0, TERM(u"أكتب المطلوب في مربع البحث")},
+    {"words-letters-in-order", 0, TERM(u"أكتب المطلوب في مربع البحث")},
+    {"words-letters-any-order", 0, TERM(u"أكتب المطلوب في مربع البحث")},
+    {"words-begin-end", 0, PHRASES(kBothWords)},
+    {"words-begin-end", 1, PHRASES(kBothWords)},
+    {"words-length", 0, COUNT(kWordLength)},
+    // In the word window, filled with the words of the whole text.
+    {"word-order", 0, ALL(u"K must be a whole number from 0 to 4")},
+    {"word-show", 0, ALL(u"ROW must be a whole number from 1 to 13142")},
+    // The phrase list: any text but the empty one is a phrase; the list to
+    // delete from and to save holds one.
+    {"phrase", 0, {kSilent, ok, ok, ok, ok, ok, ok, ok, ok}},
+    {"phrase-delete", 0, ALL(u"INDEX must be a whole number from 1 to 1")},
+    {"phrases-whole", 0, ALL(u"phrases-whole takes on or off")},
+    {"phrases-save", 0, {kSilent, ok, ok, ok, ok, ok, ok, ok, kFileMessage}},
+    {"phrases-load", 0, {kSilent, ALL_BUT_FIRST(kFileMessage)}},
 };
+
+// The commands a verb needs to have run before it: the window it belongs to
+// open, a phrase in the list.
+QStringList prepared_by(const QString& verb) {
+    if (verb.startsWith(QStringLiteral("surahs-")))
+        return {QStringLiteral("surahs")};
+    if (find_verb(verb)->window == WindowId::WordSort)
+        return {QStringLiteral("words-of-table")};
+    if (verb == QStringLiteral("phrase-delete") || verb == QStringLiteral("phrases-save"))
+        return {QStringLiteral("phrase"), QStringLiteral("الله")};
+    return {};
+}
 
 // The inputs a command takes on the command line.
 int typed_inputs(const Command& c) {
@@ -146,6 +188,12 @@ TEST(BadInput, EveryTypedInputIsReachedByTheTable) {
 }
 
 TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
+    // The files a phrase list is saved to go to a folder of their own.
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(scratch.path());
+    const auto back = qScopeGuard([&] { QDir::setCurrent(cwd); });
     const Program start;
     for (const Expected& e : kExpected) {
         const QString verb = QString::fromLatin1(e.verb);
@@ -157,9 +205,9 @@ TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
             Program p(start);
             QString errText;
             QTextStream err(&errText);
-            // The surah statistics run in the surah table.
-            if (verb.startsWith(QStringLiteral("surahs-"))) {
-                ASSERT_EQ(run_cli_command(p, {QStringLiteral("surahs")}, err), 0);
+            // The surah statistics run in the surah table, and so on.
+            if (const QStringList before = prepared_by(verb); !before.isEmpty()) {
+                ASSERT_EQ(run_cli_command(p, before, err), 0);
             }
             const Snapshot before(p.main);
             QStringList command{verb};
@@ -168,7 +216,11 @@ TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
             const int status = run_cli_command(p, command, err);
             err.flush();
             const char16_t* answer = e.answers[k];
-            if (answer && *answer) {
+            if (answer == kFileMessage) {
+                EXPECT_EQ(status, 1);
+                EXPECT_TRUE(errText.startsWith(verb + QStringLiteral(": "))) << errText.size();
+                EXPECT_TRUE(Snapshot(p.main) == before) << "the session changed";
+            } else if (answer && *answer) {
                 EXPECT_EQ(status, 1);
                 EXPECT_EQ(errText, verb + QStringLiteral(": ") + q(answer) + u'\n');
                 EXPECT_TRUE(Snapshot(p.main) == before) << "the session changed";

@@ -18,6 +18,10 @@ struct Result {
     WindowId close = WindowId::None;
     // Text the command copies to the clipboard; empty when none.
     QString clipboard;
+    // The text a window's search box (the phrase list's input box) shows
+    // once the command has run; its window None: every box keeps its text.
+    WindowId boxOf = WindowId::None;
+    QString boxText;
     // True when the command could not run: its item is disabled, or it is not
     // a command of that window. Nothing changed.
     bool refused = false;

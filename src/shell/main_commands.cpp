@@ -7,6 +7,7 @@
 #include "corpus/surahs.h"
 #include "display/display.h"
 #include "measures/measures.h"
+#include "search/phrase_list.h"
 #include "search/search.h"
 #include "statistics/nabra.h"
 #include "statistics/repetition.h"
@@ -91,6 +92,14 @@ void open_letter_menu(Program& p) {
     Session& s = p.main;
     show_items(s, {"N80", "N81", "N87", "N89", "N92", "N107"}, !s.display.text.isEmpty());
     s.setEnabled(QStringLiteral("N107"), s.p9 > 0 && s.checked(QStringLiteral("N89")));
+}
+
+// The letters of the letter list go to the phrase list, which opens.
+Result letters_to_phrases(Program& p, const QStringList&) {
+    phrases_append(p.phraseList, letter_list_letters(p.main.letters));
+    Result r;
+    r.open = WindowId::PhraseList;
+    return r;
 }
 
 std::pair<int, int> ordering_range(const Program& p, const QStringList&) {
@@ -299,7 +308,10 @@ std::vector<Command> main_window_commands() {
             .in("PopupMenu2")
             .verb("letters-sorted", "keep the letter list in ascending order from the next "
                                     "display on"),
-        item("N92", u"إضافة كل الحروف إلى القائمة").in("PopupMenu2"),
+        item("N92", u"إضافة كل الحروف إلى القائمة")
+            .in("PopupMenu2")
+            .verb("phrases-from-letters", "add every letter of the letter list to the phrase list")
+            .does(letters_to_phrases),
         item("N81", u"نسخ ما في مربع الحروف إلى ملف وورد").in("PopupMenu2"),
         check("N89", u"تشغيل جمع الحروف").in("PopupMenu2").does(plain<N89Click>),
         item("N107", u"إلغاء الجمع السابق").in("PopupMenu2").does(plain<N107Click>),

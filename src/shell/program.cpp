@@ -1,10 +1,16 @@
 #include "shell/program.h"
 
+#include "search/phrase_list.h"
+#include "words/word_window.h"
+
 #include <algorithm>
 
 namespace tallyra {
 
-Program::Program(const Corpus& corpus) : main(corpus) {}
+Program::Program(const Corpus& corpus) : main(corpus) {
+    word_window_start(words);
+    phrase_list_start(phraseList);
+}
 
 Items& Program::items(WindowId window) {
     return const_cast<Items&>(std::as_const(*this).items(window));
@@ -16,6 +22,10 @@ const Items& Program::items(WindowId window) const {
         return main.items;
     case WindowId::GoTo:
         return goTo.items;
+    case WindowId::WordSort:
+        return words.items;
+    case WindowId::PhraseList:
+        return phraseList.items;
     default:
         return none_;
     }

@@ -16,6 +16,8 @@ public:
 
     Session main;
     GoToWindow goTo;
+    WordWindow words;
+    PhraseListWindow phraseList;
 
     // The item states of a window.
     Items& items(WindowId window);

@@ -42,6 +42,10 @@ const std::vector<Command>& registry() {
         std::vector<Command> all = main_window_commands();
         for (Command& c : goto_window_commands())
             all.push_back(std::move(c));
+        for (Command& c : word_window_commands())
+            all.push_back(std::move(c));
+        for (Command& c : phrase_list_commands())
+            all.push_back(std::move(c));
         return all;
     }();
     return rows;

@@ -100,6 +100,8 @@ QStringList menus_above(WindowId window, const QString& item);
 // The rows of each window, for the registry.
 std::vector<Command> main_window_commands();
 std::vector<Command> goto_window_commands();
+std::vector<Command> word_window_commands();
+std::vector<Command> phrase_list_commands();
 
 // Builds a row; the registry's tables read as a list of these.
 class Row {
