@@ -122,6 +122,22 @@ void GridView::showSelection(int top, int bottom, int current, bool centre) {
              centre ? QAbstractItemView::PositionAtCenter : QAbstractItemView::EnsureVisible);
 }
 
+void GridView::showGridSelection(const Grid& grid, bool reset) {
+    // The view's selection is the grid's: its rows from the first to the
+    // last selected, the current row among them.
+    const int rows = model() ? model()->rowCount() : 0;
+    const int row = grid.currentRow() - 1;
+    if (row < 0 || row >= rows)
+        return;
+    int top = std::clamp(grid.selectionTop() - 1, 0, rows - 1);
+    int bottom = std::clamp(grid.selectionBottom() - 1, 0, rows - 1);
+    if (row < top || row > bottom)
+        top = bottom = row;
+    const bool moved = currentIndex().row() != row;
+    if (reset || moved || selectedRange() != std::pair{top, bottom})
+        showSelection(top, bottom, row, reset || moved);
+}
+
 QString GridView::cellToolTip(const QModelIndex& index) const {
     if (!index.isValid())
         return {};

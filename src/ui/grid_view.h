@@ -4,6 +4,8 @@
 // standard copy action, which asks the window for the text to copy.
 #pragma once
 
+#include "core/grid.h"
+
 #include <QTableView>
 #include <vector>
 
@@ -29,6 +31,11 @@ public:
     // Makes the rows from `top` to `bottom` the selection (from 0) and `current`
     // the current row, scrolled into view (to the centre when `centre`).
     void showSelection(int top, int bottom, int current, bool centre);
+
+    // Makes the view's selection and current row those of the grid it shows
+    // (whose data rows start at 1); a row a command moved to, or any row
+    // after `reset`, shows in the middle of the view.
+    void showGridSelection(const Grid& grid, bool reset);
 
     // The tooltip of a cell: its whole text when its column cuts it off,
     // else none (the table's own tooltip shows).
