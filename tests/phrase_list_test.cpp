@@ -195,9 +195,17 @@ TEST(PhraseList, CorpusFiguresOfTheFiveSearches) {
         EXPECT_EQ(p.main.label, q(u"لا يوجد نتائج"));
         EXPECT_TRUE(p.main.display.text.isEmpty());
     }
-    // An empty phrase occurs at every position.
+    // An empty line of a list file is an empty phrase, which occurs at every
+    // position.
     {
-        Program p = with_phrases({QString()}, false);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(N("empty-line")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\r\n");
+        file.close();
+        Program p = with_phrases({}, false);
+        ASSERT_EQ(phrases_load(p.phraseList, file.fileName()), QString());
+        ASSERT_EQ(p.phraseList.phrases, QStringList{QString()});
         phrases_any(p.main, p.phraseList);
         EXPECT_EQ(p.main.table.dataRowCount(), kVerseCount);
         EXPECT_EQ(p.main.table.cell(verse_col::repeats, 1), N("22"));

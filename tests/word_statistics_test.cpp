@@ -175,14 +175,16 @@ TEST(WordStatistics, RefusedInputOpensNoWindow) {
     };
     const Case cases[] = {
         {"N9", {kSearchPlaceholder}, u"أكتب بداية الكلمة في مربع البحث", Focus::SearchBoxSelected},
-        {"N10", {QString()}, u"أكتب نهاية الكلمة في مربع البحث", Focus::SearchBoxSelected},
+        {"N10", {kSearchPlaceholder}, u"أكتب نهاية الكلمة في مربع البحث", Focus::SearchBoxSelected},
         {"N18", {kSearchPlaceholder}, u"أكتب المطلوب في مربع البحث", Focus::SearchBoxSelected},
-        {"N43", {QString()}, u"أكتب المطلوب في مربع البحث", Focus::SearchBoxSelected},
+        {"N43", {kSearchPlaceholder}, u"أكتب المطلوب في مربع البحث", Focus::SearchBoxSelected},
         {"N45", {kSearchPlaceholder}, u"أكتب المطلوب في مربع البحث", Focus::SearchBoxSelected},
         {"N17",
          {kSearchPlaceholder},
          u"أكتب عدد حروف الكلمة في مربع البحث",
          Focus::SearchBoxSelected},
+        {"N9", {QString()}, u"أكتب بداية الكلمة في مربع البحث", Focus::SearchBoxSelected},
+        {"N43", {QString()}, u"أكتب المطلوب في مربع البحث", Focus::SearchBoxSelected},
         {"N17", {q(u"3a")}, u"أكتب عدد حروف الكلمة في مربع البحث", Focus::SearchBoxSelected},
         {"N17", {q(u"٣")}, u"هناك خطأ في كتابة الرقم", Focus::SearchBoxSelected},
         {"N17", {N("99999999999")}, u"هناك خطأ في كتابة الرقم", Focus::SearchBoxSelected},
