@@ -233,12 +233,7 @@ TEST(PhraseList, EndsBothEndsAndTheTableOnly) {
                 out << all.cell(verse_col::text, r);
         return out;
     };
-    const auto texts = [](const Grid& t) {
-        QStringList out;
-        for (int r = 1; r < t.rowCount(); ++r)
-            out << t.cell(verse_col::text, r);
-        return out;
-    };
+    const auto texts = [](const Grid& t) { return column_cells(t, verse_col::text); };
     // Ending with «ون» as a word of its own: none; with either phrase of two.
     Program p = with_phrases({q(u"ون")});
     phrases_end(p.main, p.phraseList);

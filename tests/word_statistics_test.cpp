@@ -22,10 +22,7 @@ constexpr WindowId M = WindowId::Main;
 constexpr WindowId W = WindowId::WordSort;
 
 QStringList words_of(const Grid& t) {
-    QStringList out;
-    for (int r = 1; r < t.rowCount(); ++r)
-        out << t.cell(word_col::word, r);
-    return out;
+    return column_cells(t, word_col::word);
 }
 
 // Runs a word command as its key would and returns the window's words.

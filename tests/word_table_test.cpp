@@ -19,10 +19,7 @@ namespace {
 constexpr WindowId W = WindowId::WordSort;
 
 QStringList words_of(const Grid& t) {
-    QStringList out;
-    for (int r = 1; r < t.rowCount(); ++r)
-        out << t.cell(word_col::word, r);
-    return out;
+    return column_cells(t, word_col::word);
 }
 
 int row_of(const Grid& t, const QString& word) {

@@ -104,6 +104,16 @@ std::pair<int, int> GridView::selectedRange() const {
     return {top, bottom};
 }
 
+std::optional<RowSelection> GridView::chosenRows() const {
+    auto [top, bottom] = selectedRange();
+    const int current = currentIndex().isValid() ? currentIndex().row() : top;
+    if (current < 0)
+        return std::nullopt;
+    if (top < 0)
+        top = bottom = current;
+    return RowSelection{top + 1, bottom + 1, current + 1};
+}
+
 void GridView::showSelection(int top, int bottom, int current, bool centre) {
     if (!model() || current < 0 || current >= model()->rowCount())
         return;

@@ -7,6 +7,7 @@
 #include "core/grid.h"
 
 #include <QTableView>
+#include <optional>
 #include <vector>
 
 namespace tallyra {
@@ -28,6 +29,9 @@ public:
 
     // The selected rows, from 0, as one range; {-1, -1} when none.
     std::pair<int, int> selectedRange() const;
+    // The rows the user selected and the current row, as the grid numbers
+    // them (from 1); empty when the view has no current row.
+    std::optional<RowSelection> chosenRows() const;
     // Makes the rows from `top` to `bottom` the selection (from 0) and `current`
     // the current row, scrolled into view (to the centre when `centre`).
     void showSelection(int top, int bottom, int current, bool centre);

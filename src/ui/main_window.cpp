@@ -620,13 +620,10 @@ void MainWindow::tableSelectionChanged() {
 void MainWindow::tableCurrentChanged() {
     if (syncing_)
         return;
-    auto [top, bottom] = table_->selectedRange();
-    const int current = table_->currentIndex().isValid() ? table_->currentIndex().row() : top;
-    if (current < 0)
+    const std::optional<RowSelection> rows = table_->chosenRows();
+    if (!rows)
         return;
-    if (top < 0)
-        top = bottom = current;
-    select_rows(s_, top + 1, bottom + 1, current + 1);
+    select_rows(s_, rows->top, rows->bottom, rows->current);
     refresh();
     applyFocus(std::exchange(s_.focus, Focus::Unchanged));
 }

@@ -135,14 +135,10 @@ void WordSortDialog::open() {
 void WordSortDialog::selectionChanged() {
     if (syncing_)
         return;
-    auto [top, bottom] = table_->selectedRange();
-    const int current = table_->currentIndex().isValid() ? table_->currentIndex().row() : top;
-    if (current < 0)
-        return;
-    if (top < 0)
-        top = bottom = current;
-    word_rows_selected(program_.words, top + 1, bottom + 1, current + 1);
-    render();
+    if (const std::optional<RowSelection> rows = table_->chosenRows()) {
+        word_rows_selected(program_.words, rows->top, rows->bottom, rows->current);
+        render();
+    }
 }
 
 void WordSortDialog::render() {

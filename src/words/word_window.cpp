@@ -168,21 +168,13 @@ void show_word_letters(WordWindow& w, const QString& word) {
 }
 
 void word_rows_selected(WordWindow& w, int top, int bottom, int current) {
-    Grid& t = w.table;
-    const int last = t.rowCount() - 1;
-    if (last < 1)
+    const std::optional<RowSelection> chosen = row_selection(w.table, top, bottom, current);
+    if (!chosen)
         return;
-    current = std::clamp(current, 1, last);
-    top = std::clamp(top, 1, last);
-    bottom = std::clamp(bottom, 1, last);
-    if (top > bottom)
-        std::swap(top, bottom);
-    if (current < top || current > bottom)
-        top = bottom = current;
     // The empty row of a result without words shows nothing.
-    if (holds_words(t))
-        show_row(w, current);
-    t.setSelection(top, bottom);
+    if (holds_words(w.table))
+        show_row(w, chosen->current);
+    w.table.setSelection(chosen->top, chosen->bottom);
 }
 
 void word_order(WordWindow& w, int item) {
