@@ -31,7 +31,8 @@ bool letter_at(QStringView text, qsizetype i) {
     return i >= 0 && i < text.size() && is_letter(text[i]);
 }
 
-// A verse found, with the count written in column 7.
+// The verses of the search's scope that `test` counts above 0, each with its
+// count; the gauge advances verse by verse.
 std::vector<VerseHit> scan(Session& session, const auto& test) {
     const std::vector<SourceVerse> source = source_verses(session, table_only(session));
     Gauge& gauge = session.gauge;
