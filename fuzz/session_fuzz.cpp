@@ -1,8 +1,9 @@
 // Sequences of whatever a user can do, on a fresh program each time: any row
 // of the registry that the user can reach now, with inputs the fuzzer
 // chooses, the keys of the windows, the selector, the table, the letter list
-// and the display box, and closing the window on top. After every step the
-// program's invariants must hold.
+// and the display box, and closing the window on top; the files the phrase
+// list reads and writes lie in a folder of the run's own. After every step
+// the program's invariants must hold.
 #include "display/display.h"
 #include "shell/dispatch.h"
 #include "table/frame.h"
@@ -11,6 +12,8 @@
 #include "fuzz_support.h"
 #include "session_invariants.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 using namespace tallyra;
@@ -46,11 +49,33 @@ QString typed(FuzzedDataProvider& data) {
     return tallyra::fuzz::text_from(data, 64);
 }
 
-// A file a save dialog names: none (the dialog cancelled) or one in a
-// folder of the fuzzer's own, so that the files written stay there.
-QString saved_file(FuzzedDataProvider& data) {
-    static const QTemporaryDir folder;
-    return data.ConsumeBool() ? QString() : folder.filePath(QStringLiteral("export"));
+// A file a command reads or writes, in a folder of the run's own: a phrase
+// list, a file that is no text, an empty one, one with a lone CR, one that
+// is missing, a folder, or a dialog cancelled.
+QString file_name(FuzzedDataProvider& data) {
+    // Removed as the run ends.
+    static const QTemporaryDir scratch(
+        QDir::temp().filePath(QStringLiteral("tallyra-session-fuzz")));
+    static const QString folder = [] {
+        const QString path = scratch.path();
+        QDir().mkpath(path + QStringLiteral("/folder"));
+        const std::pair<const char*, QByteArray> files[] = {
+            {"list.txt", QByteArray("\xC7\xE1\xE1\xE5\r\n\r\n\xE6\r\n")},
+            {"image", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+            {"empty", QByteArray()},
+            {"lone-cr", QByteArray("\xC7\r\xE1\r")},
+        };
+        for (const auto& [name, bytes] : files) {
+            QFile f(path + u'/' + QString::fromLatin1(name));
+            if (f.open(QIODevice::WriteOnly))
+                f.write(bytes);
+        }
+        return path;
+    }();
+    static const char* const names[] = {"",      "list.txt", "list",    "image",
+                                        "empty", "lone-cr",  "missing", "folder"};
+    const char* name = names[data.ConsumeIntegralInRange<size_t>(0, std::size(names) - 1)];
+    return *name ? folder + u'/' + QString::fromLatin1(name) : QString();
 }
 
 const Program& start() {
@@ -127,10 +152,13 @@ void step(Program& p, FuzzedDataProvider& data) {
         if (!command_allowed(p, c.window, c.item))
             break;
         QStringList inputs;
-        for (const Input& in : c.inputs)
-            inputs << (in.from == Input::From::SaveFile ? saved_file(data)
-                       : data.ConsumeBool() ? QString::number(data.ConsumeIntegral<int8_t>())
-                                            : typed(data));
+        for (const Input& in : c.inputs) {
+            if (in.from == Input::From::SaveFile || in.from == Input::From::OpenFile)
+                inputs << file_name(data);
+            else
+                inputs << (data.ConsumeBool() ? QString::number(data.ConsumeIntegral<int8_t>())
+                                              : typed(data));
+        }
         run_command(p, c.window, c.item, inputs);
         break;
     }

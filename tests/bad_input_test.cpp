@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+
 #include <map>
 
 using namespace tallyra;
@@ -71,12 +73,18 @@ constexpr const char16_t* kSilent = nullptr;
 // A file the system cannot write: the message names it («NAME.doc») and
 // gives the system's reason after it.
 constexpr const char16_t* kCannotWrite = u"تعذر حفظ الملف ";
+// The word statistics and the phrase list.
+constexpr const char16_t* kBothWords = u"أكتب بداية الكلمة ونهايتها أيضا";
+constexpr const char16_t* kWordLength = u"أكتب عدد حروف الكلمة في مربع البحث";
+// A message that names a file and the reason it cannot be read or written.
+constexpr const char16_t* kFileMessage = u"\x1";
 
 #define ALL(m)                                                                                     \
     { m, m, m, m, m, m, m, m, m }
 // A term: only nothing (or the placeholder, in the search box) is refused.
 #define TERM(m)                                                                                    \
     { m, ok, m, ok, ok, ok, ok, ok, ok }
+#define ALL_BUT_FIRST(m) m, m, m, m, m, m, m, m
 #define PHRASES(m)                                                                                 \
     { m, ok, ok, ok, ok, ok, ok, ok, ok }
 // A count of the verse statistics.
@@ -140,7 +148,39 @@ const Expected kExpected[] = {
     {"choose-verses", 0,
      ALL(u"SURAH:VERSE must name a verse: a surah from 1 to 114, a colon and one of its verses, "
          u"as 2:255")},
+    // The word statistics; words that begin with spaces are none, and open
+    // the word window empty.
+    {"words-begin", 0, TERM(u"أكتب بداية الكلمة في مربع البحث")},
+    {"words-end", 0, TERM(u"أكتب نهاية الكلمة في مربع البحث")},
+    {"words-containing", 0, TERM(u"أكتب المطلوب في مربع البحث")},
+    {"words-letters-in-order", 0, TERM(u"أكتب المطلوب في مربع البحث")},
+    {"words-letters-any-order", 0, TERM(u"أكتب المطلوب في مربع البحث")},
+    {"words-begin-end", 0, PHRASES(kBothWords)},
+    {"words-begin-end", 1, PHRASES(kBothWords)},
+    {"words-length", 0, COUNT(kWordLength)},
+    // In the word window, filled with the words of the whole text.
+    {"word-order", 0, ALL(u"K must be a whole number from 0 to 4")},
+    {"word-show", 0, ALL(u"ROW must be a whole number from 1 to 13142")},
+    // The phrase list: any text but the empty one is a phrase; the list to
+    // delete from and to save holds one.
+    {"phrase", 0, {kSilent, ok, ok, ok, ok, ok, ok, ok, ok}},
+    {"phrase-delete", 0, ALL(u"INDEX must be a whole number from 1 to 1")},
+    {"phrases-whole", 0, ALL(u"phrases-whole takes on or off")},
+    {"phrases-save", 0, {kSilent, ok, ok, ok, ok, ok, ok, ok, kFileMessage}},
+    {"phrases-load", 0, {kSilent, ALL_BUT_FIRST(kFileMessage)}},
 };
+
+// The commands a verb needs to have run before it: the window it belongs to
+// open, a phrase in the list.
+QStringList prepared_by(const QString& verb) {
+    if (verb.startsWith(QStringLiteral("surahs-")))
+        return {QStringLiteral("surahs")};
+    if (find_verb(verb)->window == WindowId::WordSort)
+        return {QStringLiteral("words-of-table")};
+    if (verb == QStringLiteral("phrase-delete") || verb == QStringLiteral("phrases-save"))
+        return {QStringLiteral("phrase"), QStringLiteral("الله")};
+    return {};
+}
 
 // The inputs a command takes on the command line.
 int typed_inputs(const Command& c) {
@@ -202,9 +242,9 @@ TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
             Program p(start);
             QString errText;
             QTextStream err(&errText);
-            // The surah statistics run in the surah table.
-            if (verb.startsWith(QStringLiteral("surahs-"))) {
-                ASSERT_EQ(run_cli_command(p, {QStringLiteral("surahs")}, err), 0);
+            // The surah statistics run in the surah table, and so on.
+            if (const QStringList before = prepared_by(verb); !before.isEmpty()) {
+                ASSERT_EQ(run_cli_command(p, before, err), 0);
             }
             const Snapshot before(p.main);
             QStringList command{verb};
@@ -219,6 +259,10 @@ TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
                 EXPECT_EQ(status, 1);
                 EXPECT_TRUE(errText.startsWith(verb + QStringLiteral(": ") + q(answer) + u'«' +
                                                kBadKinds[k] + QStringLiteral(".doc»: ")));
+                EXPECT_TRUE(Snapshot(p.main) == before) << "the session changed";
+            } else if (answer == kFileMessage) {
+                EXPECT_EQ(status, 1);
+                EXPECT_TRUE(errText.startsWith(verb + QStringLiteral(": "))) << errText.size();
                 EXPECT_TRUE(Snapshot(p.main) == before) << "the session changed";
             } else if (answer && *answer) {
                 EXPECT_EQ(status, 1);

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 
 using namespace tallyra;
 
@@ -404,4 +405,106 @@ TEST(Cli, TheReadmeAndTheHelpListEveryVerbOfTheRegistry) {
     EXPECT_TRUE(help.err.contains(q(u"  goto SURAH VERSE ")));
     EXPECT_TRUE(help.err.contains(q(u"(F5)")));
     EXPECT_TRUE(help.err.contains(q(u"  exact on|off ")));
+}
+
+// While the word sorting window is open its caption, summary line and table
+// are the output, and the main window's commands are refused.
+TEST(Cli, TheWordWindowPrintsItsOwnOutputUntilItCloses) {
+    const CliRun words = cli({q(u"words-of-table")});
+    EXPECT_EQ(words.status, 0) << words.err.toStdString();
+    ASSERT_EQ(words.out.size(), 3 + 13142);
+    EXPECT_EQ(words.out[0], q(u"فرز كلمات كل القرآن الكريم"));
+    EXPECT_EQ(words.out[1], q(u"الكلمات 86968    النوع 13142    الحروف 322604"));
+    EXPECT_EQ(words.out[2], q(u"index\tالترتيب\tالكلمة\tعدد الحروف\tالتكرار"));
+    EXPECT_EQ(words.out[3], q(u"1\t1\tبسم\t3\t0003"));
+
+    const CliRun ordered = cli({q(u"--letters"), q(u"words-of-table"), q(u"+"), q(u"word-order"),
+                                q(u"4"), q(u"+"), q(u"word-reverse")});
+    EXPECT_EQ(ordered.status, 0) << ordered.err.toStdString();
+    EXPECT_EQ(ordered.out, (QStringList{q(u"فرز كلمات كل القرآن الكريم"),
+                                        q(u"الكلمات 86968    النوع 13142    الحروف 322604"),
+                                        q(u"عدد الحروف 1"), q(u"--------------"), q(u"1 = و")}));
+
+    const CliRun refused = cli({q(u"words-begin"), q(u"بسم"), q(u"+"), q(u"surahs")});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.contains(q(u"surahs: هذا الأمر غير متاح")))
+        << refused.err.toStdString();
+    const CliRun closed =
+        cli({q(u"words-begin"), q(u"بسم"), q(u"+"), q(u"word-close"), q(u"+"), q(u"surahs")});
+    EXPECT_EQ(closed.status, 0) << closed.err.toStdString();
+    EXPECT_EQ(closed.out.size(), 1 + 115);
+    // The window's commands need the window.
+    EXPECT_EQ(cli({q(u"word-order"), q(u"1")}).status, 2);
+    EXPECT_EQ(cli({q(u"words-length"), q(u"١")}).err,
+              q(u"words-length: هناك خطأ في كتابة الرقم\n"));
+}
+
+TEST(Cli, ThePhraseListFromItsCommands) {
+    struct Case {
+        QStringList args;
+        int status;
+        const char16_t* first; // the first line of the output, or of the error
+    };
+    const Case cases[] = {
+        {{q(u"phrase"), q(u"الله"), q(u"+"), q(u"phrase"), q(u"لله"), q(u"+"), q(u"phrases-whole"),
+          q(u"off"), q(u"+"), q(u"phrases-any")},
+         0,
+         u"عدد الآيات 1837    مجموع الكلمات 40556    مجموع الحروف 149095    مجموع التكرار 2727"},
+        {{q(u"phrase"), q(u"قل"), q(u"+"), q(u"phrases-begin")},
+         0,
+         u"عدد الآيات 177    مجموع الكلمات 3155    مجموع الحروف 11244"},
+        {{q(u"phrase"), q(u"الله"), q(u"+"), q(u"phrase"), q(u"الله")},
+         1,
+         u"phrase: هذه العبارة سبق وأن أضيفت"},
+        // An empty list offers no search; the surah table no Ctrl+N.
+        {{q(u"phrases-any")}, 2, u"phrases-any: هذا الأمر غير متاح"},
+        {{q(u"surahs"), q(u"+"), q(u"phrase"), q(u"الله")}, 2, u"phrase: هذا الأمر غير متاح"},
+        // The letters of the letter list, then a search from the surah table.
+        {{q(u"surahs"), q(u"+"), q(u"phrases-from-letters"), q(u"+"), q(u"phrase-delete"), q(u"1"),
+          q(u"+"), q(u"phrases-all")},
+         0,
+         u"لا يوجد نتائج"},
+        {{q(u"phrase"), q(u"الله"), q(u"+"), q(u"phrases-clear"), q(u"+"), q(u"phrases-any")},
+         2,
+         u"phrases-any: هذا الأمر غير متاح"},
+        // The next command of the main window closes the list.
+        {{q(u"phrase"), q(u"الله"), q(u"+"), q(u"phrases-any"), q(u"+"), q(u"order"), q(u"5")},
+         0,
+         u"عدد الآيات 1661    مجموع الكلمات 37383    مجموع الحروف 137336    مجموع التكرار 2395"},
+        // The words of the word window, searched, and both windows closed.
+        {{q(u"words-of-table"), q(u"+"), q(u"word-add-all"), q(u"+"), q(u"phrases-any"), q(u"+"),
+          q(u"word-close")},
+         0,
+         u"عدد الآيات 6236    مجموع الكلمات 86968    مجموع الحروف 322604    مجموع التكرار 86968"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const CliRun r = cli(c.args);
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        if (c.status == 0) {
+            ASSERT_FALSE(r.out.isEmpty());
+            EXPECT_EQ(r.out[0], q(c.first));
+        } else {
+            EXPECT_TRUE(r.err.startsWith(q(c.first))) << r.err.toStdString();
+        }
+    }
+
+    // Saved and loaded back.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString name = dir.filePath(QStringLiteral("list"));
+    EXPECT_EQ(cli({q(u"phrase"), q(u"يعلمون"), q(u"+"), q(u"phrase"), q(u"تعلمون"), q(u"+"),
+                   q(u"phrases-save"), name})
+                  .status,
+              0);
+    const CliRun loaded =
+        cli({q(u"phrases-load"), name + QStringLiteral(".txt"), q(u"+"), q(u"phrases-end")});
+    EXPECT_EQ(loaded.status, 0) << loaded.err.toStdString();
+    EXPECT_EQ(loaded.out[0], cli({q(u"phrase"), q(u"يعلمون"), q(u"+"), q(u"phrase"), q(u"تعلمون"),
+                                  q(u"+"), q(u"phrases-end")})
+                                 .out[0]);
+    const CliRun missing = cli({q(u"phrases-load"), name});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains(q(u"تعذرت قراءة الملف «") + name + q(u"»")))
+        << missing.err.toStdString();
 }

@@ -7,6 +7,7 @@
 #include "core/columns.h"
 #include "corpus/surahs.h"
 #include "shell/program.h"
+#include "words/word_window.h"
 
 #include <QString>
 
@@ -87,15 +88,61 @@ inline QString table_operations_fault(const Program& p) {
     return {};
 }
 
+// The word sorting window: a table of words it can show, the current row's
+// word shown, and a summary line that is that of its rows.
+inline QString word_window_fault(const WordWindow& w) {
+    const Grid& t = w.table;
+    if (t.columnCount() != word_col::count || t.rowCount() < 2)
+        return QStringLiteral("the word table has not its columns and a data row");
+    if (t.currentRow() < 1 || t.currentRow() >= t.rowCount())
+        return QStringLiteral("the word table's current row is outside it");
+    if (t.selectionTop() > t.currentRow() || t.selectionBottom() < t.currentRow())
+        return QStringLiteral("the word table's current row lies outside its selection");
+    if (w.orderingIndex < 0 || w.orderingIndex >= word_ordering_items().size())
+        return QStringLiteral("the word window's ordering choice is no item of it");
+    const bool none = t.cell(word_col::word, 1).isEmpty();
+    if (none ? !w.display.text.isEmpty() : w.display.text != t.cell(word_col::word, t.currentRow()))
+        return QStringLiteral("the word shown is not the current row's");
+    for (const Mark& m : w.display.marks)
+        if (m.start < 0 || m.length < 0 || m.start + m.length > w.display.text.size())
+            return QStringLiteral("a mark lies outside the word shown");
+    if (!w.summary.isEmpty() && w.summary != word_table_summary(t))
+        return QStringLiteral("the word window's summary is not that of its rows");
+    for (int r = 1; r < t.rowCount(); ++r)
+        if (!none && t.cell(word_col::position, r) != QString::number(r))
+            return QStringLiteral("a word row's number is not its place");
+    if (w.items.enabled(QStringLiteral("RadioGroup1")) != (t.rowCount() > 2))
+        return QStringLiteral("the word window's selector does not follow its rows");
+    if (w.gauge.value != 0)
+        return QStringLiteral("the word window's gauge is left running");
+    return {};
+}
+
+// The phrase list: a selection within it, phrases of one line each, and a
+// delete button that is there exactly when there is a phrase to delete.
+inline QString phrase_list_fault(const PhraseListWindow& w) {
+    if (w.selected < -1 || w.selected >= w.phrases.size())
+        return QStringLiteral("the phrase selected is outside the list");
+    for (const QString& phrase : w.phrases)
+        if (phrase.contains(u'\n') || phrase.contains(u'\r'))
+            return QStringLiteral("a phrase holds a line end");
+    if (w.items.enabled(QStringLiteral("BitBtn2")) == w.phrases.isEmpty())
+        return QStringLiteral("the delete button does not follow the list");
+    return {};
+}
+
 // The invariants of the program as a whole: the window that takes the input
-// is the main window or one shown, and the main window's session holds.
+// is the main window or one shown, and the main window's session and each
+// secondary window's state hold.
 inline QString program_fault(const Program& p) {
     const WindowId active = p.active();
     if (active != WindowId::Main && !p.isShown(active))
         return QStringLiteral("the window that takes the input is not shown");
-    if (const QString fault = table_operations_fault(p); !fault.isEmpty())
-        return fault;
-    return session_fault(p.main);
+    for (const QString& fault : {session_fault(p.main), table_operations_fault(p),
+                                 word_window_fault(p.words), phrase_list_fault(p.phraseList)})
+        if (!fault.isEmpty())
+            return fault;
+    return {};
 }
 
 } // namespace tallyra

@@ -3,6 +3,7 @@
 // the selector in a state the window cannot show.
 #include "display/display.h"
 #include "shell/dispatch.h"
+#include "shell/registry.h"
 #include "table/frame.h"
 #include "table/goto_verse.h"
 #include "table/ordering.h"
@@ -102,4 +103,68 @@ TEST(SessionSequence, AnyRunOfUserActionsKeepsTheWindowConsistent) {
         }
         ASSERT_EQ(program_fault(p), QString()) << "step " << step;
     }
+}
+
+// The same for the word sorting window and the phrase list: each opened by
+// one of the commands that open it, from states the main window's commands
+// leave, then whatever a user may do there, until the user closes it.
+TEST(SessionSequence, AnyRunInTheWordAndPhraseWindowsKeepsThemConsistent) {
+    Program p;
+    constexpr WindowId M = WindowId::Main;
+    std::mt19937 random(20261214);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    const QString inputs[] = {QString(),
+                              kSearchPlaceholder,
+                              QStringLiteral("ل"),
+                              QStringLiteral("الم"),
+                              QStringLiteral("ون"),
+                              QStringLiteral("xyz"),
+                              QStringLiteral("3"),
+                              QStringLiteral("١٢"),
+                              QStringLiteral("0"),
+                              QStringLiteral("-2"),
+                              QStringLiteral("الله"),
+                              QStringLiteral(" ")};
+    const auto input = [&] { return inputs[pick(int(std::size(inputs)))]; };
+    // What leaves the main table in another state, and what opens a window.
+    const char* const before[] = {"BitBtn2", "BitBtn3", "BitBtn5", "N1", "N48", "N88", "BitBtn1"};
+    const char* const openers[] = {"N9",  "N10", "N11", "N17", "N18", "N43",
+                                   "N45", "N13", "N15", "N02", "N78", "N92"};
+    std::vector<const Command*> rows[2];
+    for (const Command& c : registry())
+        if (c.kind != ItemKind::Menu &&
+            (c.window == WindowId::WordSort || c.window == WindowId::PhraseList))
+            rows[c.window == WindowId::PhraseList].push_back(&c);
+    int opened = 0;
+    for (int step = 0; step < 150; ++step) {
+        const QString prior = QString::fromLatin1(before[pick(int(std::size(before)))]);
+        if (command_allowed(p, M, prior))
+            run_command(p, M, prior, {input()});
+        const QString opener = QString::fromLatin1(openers[pick(int(std::size(openers)))]);
+        if (command_allowed(p, M, opener))
+            run_command(p, M, opener, {input(), input()});
+        ASSERT_EQ(program_fault(p), QString()) << "step " << step << ", " << opener.toStdString();
+        opened += p.active() != M;
+        for (int inner = 0; p.active() != M && inner < 30; ++inner) {
+            const WindowId w = p.active();
+            const std::vector<const Command*>& own = rows[w == WindowId::PhraseList];
+            const Command& c = *own[pick(int(own.size()))];
+            // File dialogs are cancelled: the files are the fuzzer's to try.
+            QStringList given;
+            for (const Input& in : c.inputs)
+                given << (in.from == Input::From::SaveFile || in.from == Input::From::OpenFile
+                              ? QString()
+                          : pick(2) ? QString::number(pick(8) - 1)
+                                    : input());
+            if (command_allowed(p, w, c.item))
+                run_command(p, w, c.item, given);
+            if (pick(10) == 0)
+                p.hide(w);
+            ASSERT_EQ(program_fault(p), QString())
+                << "step " << step << ", " << c.item.toStdString();
+        }
+        while (p.active() != M)
+            p.hide(p.active());
+    }
+    EXPECT_GT(opened, 50);
 }

@@ -397,7 +397,8 @@ TEST(SavedTable, SaveListEverythingRestore) {
 
     // What the window does: the search box shows the saved text.
     const Result r = run_command(p, M, N("N94"));
-    EXPECT_EQ(r.searchBox, q(u"الله"));
+    EXPECT_EQ(r.boxOf, WindowId::Main);
+    EXPECT_EQ(r.boxText, q(u"الله"));
     EXPECT_TRUE(r.message.isEmpty());
 }
 
@@ -408,7 +409,8 @@ TEST(SavedTable, NoSearchToRecountAndAnotherVariant) {
     EXPECT_EQ(run(p, q(u"restore-table")), 2); // the surah table keeps no verses
     ASSERT_EQ(run(p, q(u"verses + search الله")), 0);
     Result r = run_command(p, M, N("N94"));
-    EXPECT_EQ(r.searchBox, kSearchPlaceholder);
+    EXPECT_EQ(r.boxOf, WindowId::Main);
+    EXPECT_EQ(r.boxText, kSearchPlaceholder);
     const Grid& t = p.main.table;
     EXPECT_EQ(t.dataRowCount(), 24);
     EXPECT_EQ(p.main.orderingItems.size(), 5);

@@ -45,7 +45,7 @@ inline long long column_sum(const tallyra::Grid& t, int column) {
     return sum;
 }
 
-// The cells of a column over the data rows.
+// The cells of a column over the data rows, top to bottom.
 inline QStringList column_cells(const tallyra::Grid& t, int column) {
     QStringList cells;
     for (int r = 1; r < t.rowCount(); ++r)

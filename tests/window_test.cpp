@@ -1,5 +1,6 @@
 // The main window's wiring: what it shows at start-up and after the table
 // buttons, the keys, an ordering click, a row click and the go-to dialog.
+#include "search/phrase_list.h"
 #include "shell/program.h"
 #include "table/tables.h"
 #include "ui/dialogs.h"
@@ -8,9 +9,12 @@
 #include "ui/grid_view.h"
 #include "ui/main_window.h"
 #include "ui/marked_text_box.h"
+#include "ui/phrase_list_dialog.h"
+#include "ui/registry_menu.h"
 #include "ui/surah_chooser.h"
 #include "ui/verse_chooser.h"
 #include "ui/window_style.h"
+#include "ui/word_sort_dialog.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -53,6 +57,7 @@ public:
     QStringList messages;
     QStringList answers;
     QStringList asked; // «caption|prompt» of every input dialog shown
+    QStringList files; // the names the file dialogs give, in order
 
     void message(QWidget*, const QString& text) override { messages << text; }
     QString input(QWidget*, const QString& caption, const QString& prompt) override {
@@ -66,9 +71,13 @@ public:
     QStringList saveAsked; // «filter|proposal»
     QString saveFileName(QWidget*, const QString& filter, const QString& proposal) override {
         saveAsked << filter + u'|' + proposal;
-        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+        if (!saveNames.isEmpty())
+            return saveNames.takeFirst();
+        return files.isEmpty() ? QString() : files.takeFirst();
     }
-    QString openFileName(QWidget*, const QString&) override { return {}; }
+    QString openFileName(QWidget*, const QString&) override {
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
 };
 
 QString u(const char16_t* text) {
@@ -113,6 +122,7 @@ private slots:
         dialogs.asked.clear();
         dialogs.saveNames.clear();
         dialogs.saveAsked.clear();
+        dialogs.files.clear();
         window = std::make_unique<MainWindow>(*program, dialogs);
         // Every reset and every read of the table's model keeps Qt's contract.
         new QAbstractItemModelTester(window->tableModel(),
@@ -830,6 +840,191 @@ private slots:
                         kLargeTextContrast);
         }
         QApplication::setPalette(light);
+    }
+
+    // A menu item of a secondary window's context menu, chosen after the
+    // menu opened with its rule.
+    static void choose(RegistryMenu* menu, const char* item) {
+        QMetaObject::invokeMethod(menu->menu(), "aboutToShow");
+        QAction* a = menu->action(QString::fromLatin1(item));
+        QVERIFY(a && a->isVisible() && a->isEnabled());
+        a->trigger();
+    }
+
+    // The window manager activates a dialog once it shows, and the main
+    // window again once it closes.
+    void activate(QWidget* w) { QApplication::setActiveWindow(w); }
+    void close(QDialog* d) {
+        d->reject();
+        activate(window.get());
+    }
+
+    static QString wordAt(const WordSortDialog* d, int row) {
+        const QAbstractItemModel* m = d->table()->model();
+        return m->data(m->index(row, 2)).toString();
+    }
+
+    // F11 opens the word window over the verse table; an ordering, a row
+    // shown, the menu's rules, Enter, and the main window waiting meanwhile.
+    void wordSortWindow() {
+        key(Qt::Key_F11);
+        WordSortDialog* d = window->wordSortDialog();
+        QVERIFY(d->isVisible());
+        activate(d);
+        QCOMPARE(d->windowTitle(), u(u"فرز كلمات كل القرآن الكريم"));
+        QCOMPARE(d->table()->model()->rowCount(), 13142);
+        QVERIFY(d->table()->isColumnHidden(0));
+        QCOMPARE(d->summary()->text(), u(u"الكلمات 86968    النوع 13142    الحروف 322604"));
+        QCOMPARE(d->display()->content(), u(u"بسم"));
+        QVERIFY(d->orderingItem(0)->isChecked());
+        QVERIFY(d->orderingSelector()->isEnabled());
+        QVERIFY(!d->exportButton()->isEnabled());
+        QCOMPARE(focused(), static_cast<QWidget*>(d->table()));
+        // The main window waits: its keys do nothing.
+        QTest::keyClick(window->table(), Qt::Key_F4);
+        QCOMPARE(rows(), 6236);
+
+        QRadioButton* byEnd = d->orderingItem(2);
+        QTest::mouseClick(byEnd, Qt::LeftButton, {},
+                          QPoint(byEnd->width() - 8, byEnd->height() / 2));
+        QVERIFY(byEnd->isChecked());
+        QCOMPARE(wordAt(d, 0), u(u"با"));
+        QCOMPARE(d->display()->content(), u(u"با"));
+        QCOMPARE(d->letterList()->item(0)->text(), u(u"عدد الحروف 2"));
+        QCOMPARE(d->gauge()->value(), 0);
+
+        GridView* t = d->table();
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {},
+                          t->visualRect(t->model()->index(3, 2)).center());
+        QCOMPARE(d->display()->content(), wordAt(d, 3));
+        QMetaObject::invokeMethod(d->tableMenu()->menu(), "aboutToShow");
+        for (const char* item : {"N1", "N18", "N19", "N21", "N3", "N17", "N20"})
+            QVERIFY2(d->tableMenu()->action(QString::fromLatin1(item))->isVisible(), item);
+
+        // Enter hands the word shown to the search box and the phrase list.
+        QTest::keyClick(t, Qt::Key_Return);
+        QCOMPARE(window->searchBox()->text(), wordAt(d, 3));
+        QCOMPARE(program->phraseList.phrases, QStringList{wordAt(d, 3)});
+        QTest::mouseDClick(t->viewport(), Qt::LeftButton, {},
+                           t->visualRect(t->model()->index(3, 2)).center());
+        QCOMPARE(dialogs.messages, QStringList{u(u"هذه العبارة سبق وأن أضيفت")});
+
+        // Escape closes it, and the main window takes its keys again.
+        QTest::keyClick(t, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(program->active(), WindowId::Main);
+        activate(window.get());
+        key(Qt::Key_F4);
+        QCOMPARE(rows(), 114);
+    }
+
+    void wordStatisticsWithTheirDialogs() {
+        dialogs.answers = {u(u"ال"), u(u"ل")};
+        key(Qt::Key_F8, Qt::ControlModifier);
+        QCOMPARE(dialogs.asked, (QStringList{u(u"مربع الإدخال|أكتب بداية الكلمة التي تبحث عنها"),
+                                             u(u"مربع الإدخال|أكتب نهاية الكلمة التي تبحث عنها")}));
+        WordSortDialog* d = window->wordSortDialog();
+        QVERIFY(d->isVisible());
+        QCOMPARE(wordAt(d, 0), u(u"ال"));
+        // Every letter of both ends is marked.
+        QCOMPARE(d->display()->marks().size(), 3u);
+        close(d);
+
+        // One word: no ordering, no row commands.
+        window->searchBox()->setText(u(u"بسمعهم"));
+        key(Qt::Key_F6, Qt::ControlModifier);
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->table()->model()->rowCount(), 1);
+        QVERIFY(!d->orderingSelector()->isEnabled());
+        QMetaObject::invokeMethod(d->tableMenu()->menu(), "aboutToShow");
+        QVERIFY(!d->tableMenu()->action(QStringLiteral("N1"))->isVisible());
+        QVERIFY(d->tableMenu()->action(QStringLiteral("N17"))->isVisible());
+        close(d);
+
+        // The placeholder: the message, and no window.
+        window->searchBox()->setText(kSearchPlaceholder);
+        key(Qt::Key_F6, Qt::ControlModifier);
+        QCOMPARE(dialogs.messages, QStringList{u(u"أكتب بداية الكلمة في مربع البحث")});
+        QVERIFY(!d->isVisible());
+        QCOMPARE(focused(), static_cast<QWidget*>(window->searchBox()));
+    }
+
+    // Ctrl+N opens the phrase list: phrases typed and added, the duplicate
+    // refused, a search from its menu, and the list saved and loaded.
+    void phraseListWindow() {
+        key(Qt::Key_N, Qt::ControlModifier);
+        PhraseListDialog* d = window->phraseListDialog();
+        QVERIFY(d->isVisible());
+        activate(d);
+        QCOMPARE(focused(), static_cast<QWidget*>(d->inputBox()));
+        QVERIFY(d->option(true)->isChecked());
+        QVERIFY(!d->deleteButton()->isEnabled());
+        d->inputBox()->setText(u(u"الله"));
+        QTest::keyClick(d->inputBox(), Qt::Key_Return);
+        QCOMPARE(d->list()->count(), 1);
+        QCOMPARE(d->countLabel()->text(), u(u"1"));
+        QVERIFY(d->inputBox()->text().isEmpty());
+        d->inputBox()->setText(u(u"لله"));
+        QTest::mouseClick(d->addButton(), Qt::LeftButton);
+        QCOMPARE(d->countLabel()->text(), u(u"2"));
+        QVERIFY(d->deleteButton()->isEnabled());
+        d->inputBox()->setText(u(u"الله"));
+        QTest::keyClick(d->inputBox(), Qt::Key_Return);
+        QCOMPARE(dialogs.messages, QStringList{u(u"هذه العبارة سبق وأن أضيفت")});
+        QCOMPARE(d->list()->currentRow(), 0);
+        QCOMPARE(d->inputBox()->text(), u(u"الله"));
+        // "+" goes back to the input box with its text selected.
+        d->list()->setFocus();
+        QTest::keyClick(d->list(), Qt::Key_Plus, Qt::NoModifier);
+        QCOMPARE(focused(), static_cast<QWidget*>(d->inputBox()));
+        QCOMPARE(d->inputBox()->selectedText(), u(u"الله"));
+
+        QRadioButton* any = d->option(false);
+        QTest::mouseClick(any, Qt::LeftButton, {}, QPoint(any->width() - 8, any->height() / 2));
+        QVERIFY(!phrases_independent(program->phraseList));
+        choose(d->listMenu(), "N4");
+        QCOMPARE(rows(), 1837);
+        QVERIFY(window->summary()->text().endsWith(u(u"    مجموع التكرار 2727")));
+        QCOMPARE(window->orderingItem(5)->text(), u(u"التكرار"));
+        QVERIFY(!window->display()->marks().empty());
+        QVERIFY(d->isVisible());
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        dialogs.files = {dir.filePath(QStringLiteral("list"))};
+        choose(d->listMenu(), "N9");
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("list.txt"))));
+        choose(d->listMenu(), "N7");
+        QCOMPARE(d->list()->count(), 0);
+        QVERIFY(d->countLabel()->text().isEmpty());
+        dialogs.files = {dir.filePath(QStringLiteral("list.txt"))};
+        choose(d->listMenu(), "N11");
+        QCOMPARE(d->list()->count(), 2);
+        // A folder is no list: the message, and the list as it was.
+        dialogs.files = {dir.path()};
+        choose(d->listMenu(), "N11");
+        QVERIFY(dialogs.messages.last().startsWith(u(u"تعذرت قراءة الملف")));
+        QCOMPARE(d->list()->count(), 2);
+        d->list()->setCurrentRow(1);
+        QTest::mouseClick(d->deleteButton(), Qt::LeftButton);
+        QCOMPARE(program->phraseList.phrases, QStringList{u(u"الله")});
+        close(d);
+    }
+
+    // The letters of the surah shown go to the phrase list, whose searches
+    // show the verse table.
+    void lettersToThePhraseListFromTheSurahTable() {
+        key(Qt::Key_F4);
+        window->runItem(QStringLiteral("N92"));
+        PhraseListDialog* d = window->phraseListDialog();
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->list()->count(), window->letterList()->count() - 2);
+        QVERIFY(d->option(true)->isChecked());
+        choose(d->listMenu(), "N4");
+        QCOMPARE(window->table()->model()->headerData(4, Qt::Horizontal).toString(),
+                 u(u"نص الآية الكريمة"));
+        QVERIFY(rows() > 1);
+        close(d);
     }
 
     // Each resize of the table fits the text column once.

@@ -19,6 +19,9 @@ const QString kUsage = QStringLiteral(
     "of the separated-waw text, then prints the summary line and the table as\n"
     "tab-separated text (with --letters: the letter list). Inputs are what the\n"
     "window reads: the search box's text or the answers of a command's dialogs.\n"
+    "While the word sorting window is open (from a word command to word-close), the\n"
+    "output is its own: its caption, its summary line, then its word table (with\n"
+    "--letters: the letters of the word shown).\n"
     "A lone + separates two commands; an input made of + alone is written with one\n"
     "+ more (++ for the input +, +++ for ++).\n"
     "A command that reports a message ends the run with status 1, as does an\n"
@@ -114,6 +117,35 @@ void append_table(const Grid& table, QString& out) {
     }
 }
 
+// What a window prints after the last command: its heading lines, then its
+// table (or with --letters its letter list). A dialog that shows none of
+// its own (the go-to dialog, the phrase list) prints nothing.
+struct Printed {
+    QStringList head;
+    const Grid* table = nullptr;
+    const LineList* letters = nullptr;
+};
+
+std::optional<Printed> printed(const Program& p, WindowId window) {
+    switch (window) {
+    case WindowId::Main:
+        return Printed{{p.main.label}, &p.main.table, &p.main.letters};
+    case WindowId::WordSort:
+        return Printed{{p.words.caption, p.words.summary}, &p.words.table, &p.words.letters};
+    default:
+        return std::nullopt;
+    }
+}
+
+// The output is that of the topmost window shown that prints one.
+Printed output(const Program& p) {
+    const std::vector<WindowId>& shown = p.shown();
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it)
+        if (std::optional<Printed> out = printed(p, *it))
+            return *out;
+    return *printed(p, WindowId::Main);
+}
+
 struct Step {
     const Command* command;
     QStringList args;
@@ -204,6 +236,11 @@ std::optional<QStringList> step_inputs(const Program& program, const Step& step,
 // the run go on.
 int run_step(Program& program, const Step& step, QTextStream& err, bool& noted) {
     const Command& c = *step.command;
+    // A dialog on top that prints nothing of its own is closed, as the user
+    // closes it, when the next command is another window's.
+    while (program.active() != c.window && program.active() != WindowId::Main &&
+           !printed(program, program.active()))
+        program.hide(program.active());
     // A command of a secondary window opens its window first, as the user
     // would, when the row says through which item.
     if (c.window != WindowId::Main && !program.isShown(c.window) && !c.via.isEmpty() &&
@@ -282,13 +319,15 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
             return status;
 
     // The whole output is made first and written at once.
-    const Session& session = program.main;
-    QString text = session.label + u'\n';
+    const Printed shown = output(program);
+    QString text;
+    for (const QString& line : shown.head)
+        text += line + u'\n';
     if (letters) {
-        for (const QString& line : session.letters.lines())
+        for (const QString& line : shown.letters->lines())
             text += line + u'\n';
     } else {
-        append_table(session.table, text);
+        append_table(*shown.table, text);
     }
     out << text;
     // A script must be able to tell a result from a write that failed (a full

@@ -158,4 +158,18 @@ void retri_soura(Grid& table) {
     reverseRows(table, -1);
 }
 
+std::optional<RowSelection> row_selection(const Grid& grid, int top, int bottom, int current) {
+    const int last = grid.rowCount() - 1;
+    if (last < 1)
+        return std::nullopt;
+    current = std::clamp(current, 1, last);
+    top = std::clamp(top, 1, last);
+    bottom = std::clamp(bottom, 1, last);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (current < top || current > bottom)
+        top = bottom = current;
+    return RowSelection{top, bottom, current};
+}
+
 } // namespace tallyra

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -85,6 +86,18 @@ private:
     int selTop_ = 1;
     int selBottom_ = 1;
 };
+
+// The selection a user's choice of rows makes in a table (rows from 1): the
+// rows from top to bottom within the data rows, with the current row, the
+// one a window shows, among them; a choice that leaves it out is the current
+// row alone, so that a command on the selected rows never acts on rows other
+// than the one shown. Empty for a table without data rows.
+struct RowSelection {
+    int top = 1;
+    int bottom = 1;
+    int current = 1;
+};
+std::optional<RowSelection> row_selection(const Grid& grid, int top, int bottom, int current);
 
 // Sum of the integers in `column` over the data rows above the first selected
 // row (rows 1 to selectionTop() - 1); 0 when the selection starts at row 1.

@@ -19,8 +19,10 @@ struct Result {
     WindowId close = WindowId::None;
     // Text the command copies to the clipboard; empty when none.
     QString clipboard;
-    // The text the window's search box is to show; none: it keeps its text.
-    std::optional<QString> searchBox;
+    // The text a window's search box (the phrase list's input box) shows
+    // once the command has run; its window None: every box keeps its text.
+    WindowId boxOf = WindowId::None;
+    QString boxText;
     // True when the message tells of something the command did all the same:
     // it did not stop there, and its work stands.
     bool carriedOn = false;

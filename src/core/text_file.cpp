@@ -202,6 +202,10 @@ QString normalize_line_ends(QStringView text, QStringView end) {
     return out;
 }
 
+QString file_read_error(const QString& path, const QString& reason) {
+    return cannot_read(path, reason);
+}
+
 TextFileRead read_text_file(const QString& path) {
     TextFileRead r;
     QFile file(path);

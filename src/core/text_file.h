@@ -77,6 +77,9 @@ struct TextFileWrite {
     TextEncoding encoding = TextEncoding::Windows1256;
 };
 
+// The message of a file that could not be read, naming it and the reason.
+QString file_read_error(const QString& path, const QString& reason);
+
 // Writes `bytes` to `path` (the rules document, and every text file below),
 // replacing an existing file only once every byte is written. Returns why it
 // could not be written, naming the file; empty on success.

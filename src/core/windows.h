@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "core/text_file.h"
 
 #include <vector>
 
@@ -60,6 +61,36 @@ struct VerseChooserWindow {
     std::vector<int> chosenVerses;
     std::vector<int> selectedChosen;
     QString count;
+    Items items;
+};
+
+// The phrase list window: the phrases in the order added (duplicates may
+// come in from a file or the letters), the phrase selected in the list (-1:
+// none) and the encoding of the file the list was loaded from, which saving
+// writes again. Its items hold the independence option: RadioButton2
+// («مُستقلة») ticked, or RadioButton1 («لا يَهُم»).
+struct PhraseListWindow {
+    QStringList phrases;
+    int selected = -1;
+    TextEncoding encoding = TextEncoding::Windows1256;
+    Items items;
+};
+
+// The word sorting window: the word table (five columns, row 0 the
+// captions), where its words come from (the caption), the summary line, the
+// word shown with its letter tally, the ordering selector's choice, whether
+// the rows stand in first-occurrence order (`awal`), the terms marked red in
+// every word shown, and the window's own gauge.
+struct WordWindow {
+    Grid table;
+    QString caption;
+    QString summary;
+    DisplayBox display;
+    LineList letters;
+    int orderingIndex = 0;
+    bool awal = true;
+    QStringList terms;
+    Gauge gauge;
     Items items;
 };
 

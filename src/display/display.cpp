@@ -226,6 +226,19 @@ void N107Click(SessionState& session) {
     session.t.clear();
 }
 
+void mark_occurrences(DisplayBox& box, const QString& term) {
+    mark_all(box, term, false);
+}
+
+QStringList tafkik(const QString& c, bool na3am) {
+    if (!na3am)
+        return {c};
+    QStringList terms;
+    for (QChar ch : c)
+        terms << QString(ch);
+    return terms;
+}
+
 QString display_hint(const SessionState& session) {
     return session.display.text.isEmpty()
                ? QString()

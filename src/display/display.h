@@ -66,6 +66,14 @@ void N89Click(SessionState& session);
 // Cancels the running letter sum.
 void N107Click(SessionState& session);
 
+// Marks red every occurrence of `term` in the box's text, overlapping ones
+// included (an empty term marks nothing).
+void mark_occurrences(DisplayBox& box, const QString& term);
+
+// The terms the word window marks, from the text c: c as one term, or with
+// `na3am` each of its characters a term of its own.
+QStringList tafkik(const QString& c, bool na3am);
+
 // The hints of the display box and the letter list: shown while the display
 // box holds text.
 QString display_hint(const SessionState& session);

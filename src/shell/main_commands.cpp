@@ -8,6 +8,7 @@
 #include "display/display.h"
 #include "export/export.h"
 #include "measures/measures.h"
+#include "search/phrase_list.h"
 #include "search/search.h"
 #include "statistics/nabra.h"
 #include "statistics/repetition.h"
@@ -99,6 +100,14 @@ void open_letter_menu(Program& p) {
 Input word_file() {
     return save_file("NAME", QStringLiteral("Word|*.doc"),
                      [](const Program& p) { return p.main.wordFileName; });
+}
+
+// The letters of the letter list go to the phrase list, which opens.
+Result letters_to_phrases(Program& p, const QStringList&) {
+    phrases_append(p.phraseList, letter_list_letters(p.main.letters));
+    Result r;
+    r.open = WindowId::PhraseList;
+    return r;
 }
 
 std::pair<int, int> ordering_range(const Program& p, const QStringList&) {
@@ -349,7 +358,10 @@ std::vector<Command> main_window_commands() {
             .in("PopupMenu2")
             .verb("letters-sorted", "keep the letter list in ascending order from the next "
                                     "display on"),
-        item("N92", u"إضافة كل الحروف إلى القائمة").in("PopupMenu2"),
+        item("N92", u"إضافة كل الحروف إلى القائمة")
+            .in("PopupMenu2")
+            .verb("phrases-from-letters", "add every letter of the letter list to the phrase list")
+            .does(letters_to_phrases),
         item("N81", u"نسخ ما في مربع الحروف إلى ملف وورد")
             .in("PopupMenu2")
             .reads(word_file())

@@ -1,6 +1,8 @@
 #include "shell/program.h"
 
+#include "search/phrase_list.h"
 #include "table/choosers.h"
+#include "words/word_window.h"
 
 #include <algorithm>
 
@@ -9,6 +11,8 @@ namespace tallyra {
 Program::Program(const Corpus& corpus) : main(corpus) {
     surah_chooser_created(surahChooser);
     verse_chooser_created(verseChooser);
+    word_window_start(words);
+    phrase_list_start(phraseList);
 }
 
 Items& Program::items(WindowId window) {
@@ -25,6 +29,10 @@ const Items& Program::items(WindowId window) const {
         return surahChooser.items;
     case WindowId::VerseChooser:
         return verseChooser.items;
+    case WindowId::WordSort:
+        return words.items;
+    case WindowId::PhraseList:
+        return phraseList.items;
     default:
         return none_;
     }

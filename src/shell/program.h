@@ -18,6 +18,8 @@ public:
     GoToWindow goTo;
     SurahChooserWindow surahChooser;
     VerseChooserWindow verseChooser;
+    WordWindow words;
+    PhraseListWindow phraseList;
 
     // The item states of a window.
     Items& items(WindowId window);

@@ -52,7 +52,8 @@ const std::vector<Command>& registry() {
     static const std::vector<Command> rows = [] {
         std::vector<Command> all = main_window_commands();
         for (std::vector<Command> window :
-             {goto_window_commands(), surah_chooser_commands(), verse_chooser_commands()})
+             {goto_window_commands(), surah_chooser_commands(), verse_chooser_commands(),
+              word_window_commands(), phrase_list_commands()})
             for (Command& c : window)
                 all.push_back(std::move(c));
         return all;

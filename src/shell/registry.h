@@ -115,6 +115,8 @@ std::vector<Command> main_window_commands();
 std::vector<Command> goto_window_commands();
 std::vector<Command> surah_chooser_commands();
 std::vector<Command> verse_chooser_commands();
+std::vector<Command> word_window_commands();
+std::vector<Command> phrase_list_commands();
 
 // Builds a row; the registry's tables read as a list of these.
 class Row {

@@ -122,7 +122,10 @@ Result restore(Program& p, const QStringList&) {
     const Restored restored = N94Click(p.main);
     Result r;
     r.message = restored.message;
-    r.searchBox = restored.searchBox;
+    if (restored.searchBox) {
+        r.boxOf = WindowId::Main;
+        r.boxText = *restored.searchBox;
+    }
     // The restore goes on after its message.
     r.carriedOn = true;
     return r;

@@ -90,4 +90,20 @@ void N01Click(Session& session) {
     session.focus = Focus::Table;
 }
 
+void N02Click(Session& session, WordFindings& out) {
+    const WordSource source = word_source(session);
+    out.words =
+        count_source_words(session, source, [](QStringView word) { return nabra_count(word) > 0; });
+    QString caption = QStringLiteral("إحصاء كل الكلمات التي يوجد بها رمز النبرة في ");
+    if (source.kind == WordSource::Rows && source.rows != session.corpus.verseCount())
+        caption += QString::number(source.rows) + QStringLiteral("  آية المعروضة في جدول الآيات");
+    else if (source.kind == WordSource::Surah)
+        caption += QStringLiteral("سورة ") + source.surah;
+    else
+        caption += QStringLiteral("كل القرآن الكريم");
+    out.caption = caption;
+    if (!out.words.isEmpty())
+        out.terms = nabra_marks();
+}
+
 } // namespace tallyra

@@ -2,6 +2,7 @@
 // verses and the surahs that carry it, with the number of marks in each.
 #pragma once
 
+#include "statistics/word_statistics.h"
 #include "table/session.h"
 
 #include <QStringList>
@@ -20,5 +21,8 @@ int nabra_count(QStringView text);
 void N46Click(Session& session);
 // The surahs that carry the mark.
 void N01Click(Session& session);
+// The distinct words that carry the mark, read as the word statistics read
+// their words.
+void N02Click(Session& session, WordFindings& out);
 
 } // namespace tallyra

@@ -69,21 +69,11 @@ void change_row(Session& session, int row) {
 }
 
 void select_rows(Session& session, int top, int bottom, int current) {
-    const int last = session.table.rowCount() - 1;
-    if (last < 1)
+    const std::optional<RowSelection> chosen = row_selection(session.table, top, bottom, current);
+    if (!chosen)
         return;
-    current = std::clamp(current, 1, last);
-    top = std::clamp(top, 1, last);
-    bottom = std::clamp(bottom, 1, last);
-    if (top > bottom)
-        std::swap(top, bottom);
-    // The current row, the one the display box shows, always lies inside the
-    // selection: a selection without it is the current row alone, so that a
-    // command on the selected rows never acts on rows other than the one shown.
-    if (current < top || current > bottom)
-        top = bottom = current;
-    change_row(session, current);
-    session.table.setSelection(top, bottom);
+    change_row(session, chosen->current);
+    session.table.setSelection(chosen->top, chosen->bottom);
 }
 
 QString selected_rows_text(const Grid& grid) {

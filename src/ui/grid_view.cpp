@@ -104,6 +104,16 @@ std::pair<int, int> GridView::selectedRange() const {
     return {top, bottom};
 }
 
+std::optional<RowSelection> GridView::chosenRows() const {
+    auto [top, bottom] = selectedRange();
+    const int current = currentIndex().isValid() ? currentIndex().row() : top;
+    if (current < 0)
+        return std::nullopt;
+    if (top < 0)
+        top = bottom = current;
+    return RowSelection{top + 1, bottom + 1, current + 1};
+}
+
 void GridView::showSelection(int top, int bottom, int current, bool centre) {
     if (!model() || current < 0 || current >= model()->rowCount())
         return;
@@ -120,6 +130,22 @@ void GridView::showSelection(int top, int bottom, int current, bool centre) {
     }
     scrollTo(index,
              centre ? QAbstractItemView::PositionAtCenter : QAbstractItemView::EnsureVisible);
+}
+
+void GridView::showGridSelection(const Grid& grid, bool reset) {
+    // The view's selection is the grid's: its rows from the first to the
+    // last selected, the current row among them.
+    const int rows = model() ? model()->rowCount() : 0;
+    const int row = grid.currentRow() - 1;
+    if (row < 0 || row >= rows)
+        return;
+    int top = std::clamp(grid.selectionTop() - 1, 0, rows - 1);
+    int bottom = std::clamp(grid.selectionBottom() - 1, 0, rows - 1);
+    if (row < top || row > bottom)
+        top = bottom = row;
+    const bool moved = currentIndex().row() != row;
+    if (reset || moved || selectedRange() != std::pair{top, bottom})
+        showSelection(top, bottom, row, reset || moved);
 }
 
 QString GridView::cellToolTip(const QModelIndex& index) const {

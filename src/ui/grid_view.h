@@ -4,7 +4,10 @@
 // standard copy action, which asks the window for the text to copy.
 #pragma once
 
+#include "core/grid.h"
+
 #include <QTableView>
+#include <optional>
 #include <vector>
 
 namespace tallyra {
@@ -26,9 +29,17 @@ public:
 
     // The selected rows, from 0, as one range; {-1, -1} when none.
     std::pair<int, int> selectedRange() const;
+    // The rows the user selected and the current row, as the grid numbers
+    // them (from 1); empty when the view has no current row.
+    std::optional<RowSelection> chosenRows() const;
     // Makes the rows from `top` to `bottom` the selection (from 0) and `current`
     // the current row, scrolled into view (to the centre when `centre`).
     void showSelection(int top, int bottom, int current, bool centre);
+
+    // Makes the view's selection and current row those of the grid it shows
+    // (whose data rows start at 1); a row a command moved to, or any row
+    // after `reset`, shows in the middle of the view.
+    void showGridSelection(const Grid& grid, bool reset);
 
     // The tooltip of a cell: its whole text when its column cuts it off,
     // else none (the table's own tooltip shows).

@@ -13,10 +13,12 @@
 #include "ui/grid_view.h"
 #include "ui/inputs.h"
 #include "ui/marked_text_box.h"
+#include "ui/phrase_list_dialog.h"
 #include "ui/secondary_window.h"
 #include "ui/surah_chooser.h"
 #include "ui/verse_chooser.h"
 #include "ui/window_style.h"
+#include "ui/word_sort_dialog.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -308,6 +310,8 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
              // The surah chooser and the verse-set chooser.
              new SurahChooser(program_, dialogs_, this),
              new VerseChooser(program_, dialogs_, this),
+             new WordSortDialog(program_, dialogs_, this),
+             new PhraseListDialog(program_, dialogs_, this),
          }) {
         w->setForward([this](const Result& r) { act(r); });
         windows_.insert(w->id(), w);
@@ -522,18 +526,33 @@ void MainWindow::act(const Result& result) {
         QGuiApplication::clipboard()->setText(result.clipboard);
     if (SecondaryWindow* closed = windows_.value(result.close))
         closed->hide();
-    if (result.searchBox)
-        search_->setText(*result.searchBox);
+    if (result.boxOf == kMain)
+        search_->setText(result.boxText);
+    else if (SecondaryWindow* box = windows_.value(result.boxOf))
+        box->setBoxText(result.boxText);
     refresh();
+    // A command of one window may change what another shows.
+    for (WindowId shown : program_.shown())
+        if (SecondaryWindow* w = windows_.value(shown))
+            w->render();
     if (!result.message.isEmpty())
         dialogs_.message(this, result.message);
-    applyFocus(result.focus);
+    if (program_.active() == kMain)
+        applyFocus(result.focus);
     if (SecondaryWindow* opened = windows_.value(result.open))
         opened->open();
 }
 
 GoToDialog* MainWindow::goToDialog() const {
     return static_cast<GoToDialog*>(window(WindowId::GoTo));
+}
+
+WordSortDialog* MainWindow::wordSortDialog() const {
+    return static_cast<WordSortDialog*>(window(WindowId::WordSort));
+}
+
+PhraseListDialog* MainWindow::phraseListDialog() const {
+    return static_cast<PhraseListDialog*>(window(WindowId::PhraseList));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -606,13 +625,10 @@ void MainWindow::tableSelectionChanged() {
 void MainWindow::tableCurrentChanged() {
     if (syncing_)
         return;
-    auto [top, bottom] = table_->selectedRange();
-    const int current = table_->currentIndex().isValid() ? table_->currentIndex().row() : top;
-    if (current < 0)
+    const std::optional<RowSelection> rows = table_->chosenRows();
+    if (!rows)
         return;
-    if (top < 0)
-        top = bottom = current;
-    select_rows(s_, top + 1, bottom + 1, current + 1);
+    select_rows(s_, rows->top, rows->bottom, rows->current);
     refresh();
     applyFocus(std::exchange(s_.focus, Focus::Unchanged));
 }
@@ -654,20 +670,7 @@ void MainWindow::syncTable() {
     if (reset || widths != table_->columnWidths())
         table_->setColumnWidths(widths, s_.ayat ? int(verse_col::text) : -1);
 
-    // The view's selection is the table's: its rows from the first to the
-    // last selected, the current row among them.
-    const int rows = model_->rowCount();
-    const int row = grid.currentRow() - 1;
-    if (row < 0 || row >= rows)
-        return;
-    int top = std::clamp(grid.selectionTop() - 1, 0, rows - 1);
-    int bottom = std::clamp(grid.selectionBottom() - 1, 0, rows - 1);
-    if (row < top || row > bottom)
-        top = bottom = row;
-    const bool moved = table_->currentIndex().row() != row;
-    // A row a command moved to shows in the middle of the view.
-    if (reset || moved || table_->selectedRange() != std::pair{top, bottom})
-        table_->showSelection(top, bottom, row, reset || moved);
+    table_->showGridSelection(grid, reset);
 }
 
 void MainWindow::syncDisplay() {

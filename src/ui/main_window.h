@@ -28,7 +28,9 @@ class QSplitter;
 namespace tallyra {
 
 class GoToDialog;
+class PhraseListDialog;
 class SecondaryWindow;
+class WordSortDialog;
 class GridModel;
 class GridView;
 class MarkedTextBox;
@@ -70,6 +72,8 @@ public:
     // A secondary window of the program, by its id; null for none.
     SecondaryWindow* window(WindowId id) const { return windows_.value(id); }
     GoToDialog* goToDialog() const;
+    WordSortDialog* wordSortDialog() const;
+    PhraseListDialog* phraseListDialog() const;
     // How often the text column was fitted to the width: once per resize.
     int textColumnFits() const;
 

@@ -3,7 +3,9 @@
 #include "shell/dispatch.h"
 #include "ui/inputs.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QListWidget>
 
 namespace tallyra {
@@ -12,6 +14,7 @@ SecondaryWindow::SecondaryWindow(Program& program, Dialogs& dialogs, WindowId id
     : QDialog(parent), program_(program), dialogs_(dialogs), id_(id) {
     setLayoutDirection(Qt::RightToLeft);
     setWindowModality(Qt::ApplicationModal);
+    qApp->installEventFilter(this);
 }
 
 void SecondaryWindow::open() {
@@ -34,13 +37,34 @@ Result SecondaryWindow::run(const QString& item, const QStringList& chosen,
     render();
     if (!r.message.isEmpty())
         dialogs_.message(this, r.message);
-    if (forward_) {
-        // The message was shown here; the main window acts on the rest.
-        Result rest = r;
-        rest.message.clear();
-        forward_(rest);
+    // The message was shown here; the focus goes here while this window
+    // still takes the input; the main window acts on the rest.
+    Result rest = r;
+    rest.message.clear();
+    if (program_.active() == id_) {
+        applyFocus(r.focus);
+        rest.focus = Focus::Unchanged;
     }
+    if (forward_)
+        forward_(rest);
     return r;
+}
+
+bool SecondaryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isVisible()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && !QApplication::activePopupWidget() &&
+            QApplication::activeModalWidget() == this) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const KeyResult k =
+                key_command(program_, id_, key->key(), key->modifiers(), key->text());
+            if (k.consumed) {
+                run(k.item, {}, searchBoxText());
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void SecondaryWindow::done(int r) {

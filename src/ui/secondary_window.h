@@ -33,6 +33,10 @@ public:
     // Renders the window's state into its widgets.
     virtual void render() = 0;
 
+    // A command asks that the window's search box (its input box) show
+    // `text`; windows without one ignore it.
+    virtual void setBoxText(const QString& text) { Q_UNUSED(text); }
+
 protected:
     // Runs an item of this window as a click on it would: gathers its inputs
     // (`searchBox`: the window's own search box, if it has one; `chosen`: the
@@ -48,6 +52,16 @@ protected:
     // The selection mode a check box chooses for a list: ticked, Ctrl and
     // Shift extend the selection; not ticked, every click toggles an entry.
     static void showSelectionMode(QListWidget* list, QCheckBox* box, bool extended);
+
+    // The text of the window's own search box, which its keys' items read;
+    // empty for a window without one.
+    virtual QString searchBoxText() const { return {}; }
+    // Gives the focus a command asked for to the window's own controls.
+    virtual void applyFocus(Focus focus) { Q_UNUSED(focus); }
+
+    // The window sees its keys before its controls do: a key of one of its
+    // items runs that item.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Program& program_;
     Dialogs& dialogs_;
