@@ -2,7 +2,8 @@
 // of the registry that the user can reach now, with inputs the fuzzer
 // chooses, the keys of the windows, the selector, the table, the letter list
 // and the display box, and closing the window on top. After every step the
-// program's invariants must hold.
+// program's invariants must hold. Every file a step writes or reads stays in
+// a temporary folder of the run.
 #include "display/display.h"
 #include "shell/dispatch.h"
 #include "table/frame.h"
@@ -10,6 +11,9 @@
 
 #include "fuzz_support.h"
 #include "session_invariants.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 using namespace tallyra;
 
@@ -42,6 +46,30 @@ QString typed(FuzzedDataProvider& data) {
     if (choice < std::size(inputs))
         return inputs[choice];
     return tallyra::fuzz::text_from(data, 64);
+}
+
+// The folder every file a step writes or reads goes to (the rules
+// document, Word files, phrase lists, the notes file): a temporary folder,
+// the working folder and the data location of the run.
+const QString& sandbox() {
+    static const QString folder = [] {
+        static QTemporaryDir dir;
+        if (!dir.isValid())
+            tallyra::fuzz::fail("no temporary folder for the files of the run");
+        QDir::setCurrent(dir.path());
+        qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+        return dir.path();
+    }();
+    return folder;
+}
+
+// A file name a dialog gives: a name inside the sandbox, never a path out
+// of it; empty as a cancelled dialog gives it.
+QString file_name(FuzzedDataProvider& data) {
+    QString name = typed(data);
+    name.remove(u'/');
+    name.remove(QChar(0));
+    return name.isEmpty() ? name : sandbox() + u'/' + name;
 }
 
 const Program& start() {
@@ -118,9 +146,13 @@ void step(Program& p, FuzzedDataProvider& data) {
         if (!command_allowed(p, c.window, c.item))
             break;
         QStringList inputs;
-        for (size_t i = 0; i < c.inputs.size(); ++i)
-            inputs << (data.ConsumeBool() ? QString::number(data.ConsumeIntegral<int8_t>())
-                                          : typed(data));
+        for (const Input& in : c.inputs) {
+            if (in.from == Input::From::SaveFile || in.from == Input::From::OpenFile)
+                inputs << file_name(data);
+            else
+                inputs << (data.ConsumeBool() ? QString::number(data.ConsumeIntegral<int8_t>())
+                                              : typed(data));
+        }
         run_command(p, c.window, c.item, inputs);
         break;
     }
@@ -128,6 +160,11 @@ void step(Program& p, FuzzedDataProvider& data) {
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    sandbox();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FuzzedDataProvider data(bytes, size);

@@ -106,6 +106,12 @@ const Expected kExpected[] = {
     {"exact", 0, ALL(u"exact takes on or off")},
     {"goto", 0, ALL(u"SURAH must be a whole number from 1 to 114")},
     {"goto", 1, ALL(u"VERSE must be a whole number from 1 to 7")},
+    // The factorization window drops every key but the digits (and takes
+    // '+' as its cancel); a twentieth digit has its message.
+    {"factorize",
+     0,
+     {kSilent, kSilent, kSilent, kSilent, kSilent, ok, ok,
+      u"هذا أقصى عدد من الأرقام يمكن معالجته في هذا البرنامج", kSilent}},
 };
 
 // The inputs a command takes on the command line.

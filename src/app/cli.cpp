@@ -2,6 +2,7 @@
 
 #include "measures/measures.h"
 #include "shell/dispatch.h"
+#include "words/factorization.h"
 
 #include <QIODevice>
 #include <QStringDecoder>
@@ -90,6 +91,17 @@ void append_table(const Grid& table, QString& out) {
             at += cell.size();
         }
         text[at++] = u'\n';
+    }
+}
+
+// The lines a secondary window prints when it is on top at the end of a
+// run, in place of the main window's; none for the others.
+std::optional<QString> window_output(Program& program) {
+    switch (program.active()) {
+    case WindowId::Factorization:
+        return factorization_output(program.factorization);
+    default:
+        return std::nullopt;
     }
 }
 
@@ -222,14 +234,20 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
         if (const int status = run_step(program, step, err))
             return status;
 
-    // The whole output is made first and written at once.
+    // The whole output is made first and written at once: the output of the
+    // window on top, when it has one of its own, else the main window's.
     const Session& session = program.main;
-    QString text = session.label + u'\n';
-    if (letters) {
-        for (const QString& line : session.letters.lines())
-            text += line + u'\n';
+    QString text;
+    if (const std::optional<QString> own = window_output(program)) {
+        text = *own;
     } else {
-        append_table(session.table, text);
+        text = session.label + u'\n';
+        if (letters) {
+            for (const QString& line : session.letters.lines())
+                text += line + u'\n';
+        } else {
+            append_table(session.table, text);
+        }
     }
     out << text;
     // A script must be able to tell a result from a write that failed (a full

@@ -1,10 +1,14 @@
 #include "shell/program.h"
 
+#include "auxiliary/about.h"
+
 #include <algorithm>
 
 namespace tallyra {
 
-Program::Program(const Corpus& corpus) : main(corpus) {}
+Program::Program(const Corpus& corpus) : main(corpus), calculator(find_calculator()) {
+    main.setVisible(QStringLiteral("N44"), !calculator.isEmpty());
+}
 
 Items& Program::items(WindowId window) {
     return const_cast<Items&>(std::as_const(*this).items(window));
@@ -16,6 +20,10 @@ const Items& Program::items(WindowId window) const {
         return main.items;
     case WindowId::GoTo:
         return goTo.items;
+    case WindowId::Factorization:
+        return factorization.items;
+    case WindowId::Notes:
+        return notes.items;
     default:
         return none_;
     }

@@ -42,6 +42,10 @@ const std::vector<Command>& registry() {
         std::vector<Command> all = main_window_commands();
         for (Command& c : goto_window_commands())
             all.push_back(std::move(c));
+        for (std::vector<Command> window :
+             {factorization_window_commands(), notes_window_commands()})
+            for (Command& c : window)
+                all.push_back(std::move(c));
         return all;
     }();
     return rows;
