@@ -38,7 +38,9 @@ QString number_changed(FactorizationWindow& w) {
         w.elapsed = elapsed_line(0);
         return {};
     }
+    // Until the answer comes, the line says to wait, and no time is told.
     w.result = kWait;
+    w.elapsed.clear();
     w.number = n;
     w.running = true;
     return {};
