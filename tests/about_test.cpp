@@ -24,11 +24,6 @@ namespace {
 
 constexpr WindowId M = WindowId::Main;
 
-QByteArray bytes_of(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The working folder is a temporary one while it lives.
 class InFolder {
 public:
@@ -53,11 +48,9 @@ private:
 };
 
 void make_program(const QString& path) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\n");
-    f.close();
-    ASSERT_TRUE(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    ASSERT_TRUE(write_bytes(path, "#!/bin/sh\n"));
+    ASSERT_TRUE(
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 // One row of a figures table of the rules text, as it stands there.
@@ -145,15 +138,12 @@ TEST(About, TheRulesDocumentIsWrittenOutAndOpened) {
     const QString written = folder.dir.filePath(kRulesFileName);
     // Written into the working folder, replacing what was there; the window
     // is asked to open it.
-    QFile old(written);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("an older copy, longer than nothing");
-    old.close();
+    ASSERT_TRUE(write_bytes(written, "an older copy, longer than nothing"));
     Program p;
     ASSERT_TRUE(command_allowed(p, M, N("N27")));
     const Result r = run_command(p, M, N("N27"));
     EXPECT_EQ(QFileInfo(r.openDocument), QFileInfo(written));
-    EXPECT_EQ(bytes_of(written), pdf);
+    EXPECT_EQ(file_bytes(written), pdf);
     EXPECT_EQ(r.message, QString());
     EXPECT_EQ(r.open, WindowId::None);
 
@@ -168,13 +158,10 @@ TEST(About, AnOlderCopyIsOpenedWhenTheFolderCannotBeWritten) {
         GTEST_SKIP() << "run as root: a read-only folder does not stop the write";
     InFolder folder;
     const QString older = folder.dir.filePath(kRulesFileName);
-    QFile f(older);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("older");
-    f.close();
+    ASSERT_TRUE(write_bytes(older, "older"));
     QFile::setPermissions(folder.dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     EXPECT_EQ(QFileInfo(write_rules_document(folder.dir.path())), QFileInfo(older));
-    EXPECT_EQ(bytes_of(older), QByteArray("older"));
+    EXPECT_EQ(file_bytes(older), QByteArray("older"));
     QFile::remove(older);
     EXPECT_EQ(write_rules_document(folder.dir.path()), QString());
     QFile::setPermissions(folder.dir.path(),
@@ -187,7 +174,7 @@ TEST(About, TheCalculatorIsTheFirstFoundAndHiddenWithoutOne) {
     make_program(bin.filePath(QStringLiteral("xcalc")));
     make_program(bin.filePath(QStringLiteral("galculator")));
     // Not a program: found by name only when it may be run.
-    QFile(bin.filePath(QStringLiteral("kcalc"))).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(write_bytes(bin.filePath(QStringLiteral("kcalc")), "#!/bin/sh\n"));
     EXPECT_EQ(find_calculator({bin.path()}), bin.filePath(QStringLiteral("galculator")));
     QTemporaryDir empty;
     EXPECT_EQ(find_calculator({empty.path()}), QString());

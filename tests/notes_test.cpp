@@ -20,17 +20,6 @@ namespace {
 constexpr WindowId P = WindowId::Notes;
 const QString kBasmala = q(u"بسم الله الرحمن الرحيم");
 
-QByteArray bytes_of(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 class Notes : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -81,7 +70,7 @@ TEST_F(Notes, NotesClosedComeBackInTheNextRun) {
     EXPECT_EQ(r.close, P);
     EXPECT_FALSE(first.isShown(P));
     // The code page, lines ended by CR LF, no byte-order mark.
-    EXPECT_EQ(bytes_of(file()),
+    EXPECT_EQ(file_bytes(file()),
               QByteArray("\xe3\xe1\xc7\xcd\xd9\xc9 \xc3\xe6\xe1\xec\r\nnote two\r\n"
                          "\r\n\xc8\xda\xcf \xd3\xd8\xd1 \xdd\xc7\xd1\xdb"));
     EXPECT_EQ(start().notes.text, first.notes.text);
@@ -103,7 +92,7 @@ TEST_F(Notes, ClearingAsksAndTheEmptyNotesStayEmpty) {
     // The file changes only as the pad closes.
     EXPECT_FALSE(QFileInfo::exists(file()));
     close(p);
-    EXPECT_EQ(bytes_of(file()), QByteArray());
+    EXPECT_EQ(file_bytes(file()), QByteArray());
     EXPECT_EQ(start().notes.text, QString());
 
     // With nothing in the pad, its menu offers neither export nor clearing.
@@ -126,7 +115,7 @@ TEST_F(Notes, TheExportAppendsDocAndProposesWhatItWrote) {
 
     const QString chosen = home.filePath(QStringLiteral("notes"));
     EXPECT_EQ(run_in_pad(p, "N1", {chosen}).message, QString());
-    EXPECT_EQ(bytes_of(chosen + QStringLiteral(".doc")), QByteArray("\xd3\xd8\xd1\r\nline"));
+    EXPECT_EQ(file_bytes(chosen + QStringLiteral(".doc")), QByteArray("\xd3\xd8\xd1\r\nline"));
     EXPECT_EQ(name.proposal(p), chosen + QStringLiteral(".doc"));
     // Accepting the proposal writes under a second ".doc".
     run_in_pad(p, "N1", {name.proposal(p)});
@@ -149,44 +138,44 @@ TEST_F(Notes, TheFileKeepsItsEncodingAndLosesNoCharacter) {
     // mark, and come back whole.
     first.notes.text = q(u"✓ ١٢ تم");
     close(first);
-    EXPECT_EQ(bytes_of(file()), QByteArray("\xEF\xBB\xBF") + first.notes.text.toUtf8());
+    EXPECT_EQ(file_bytes(file()), QByteArray("\xEF\xBB\xBF") + first.notes.text.toUtf8());
     Program second = start();
     EXPECT_EQ(second.notes.text, first.notes.text);
     EXPECT_EQ(second.notes.encoding, TextEncoding::Utf8);
     // A file written in UTF-16 is read and written back in UTF-16.
-    put(file(), QByteArray("\xFF\xFE\x28\x06\r\0\n\0\x62\0", 10));
+    ASSERT_TRUE(write_bytes(file(), QByteArray("\xFF\xFE\x28\x06\r\0\n\0\x62\0", 10)));
     Program third = start();
     EXPECT_EQ(third.notes.text, q(u"ب\nb"));
     third.notes.text += QStringLiteral("c");
     close(third);
-    EXPECT_EQ(bytes_of(file()), QByteArray("\xFF\xFE\x28\x06\r\0\n\0\x62\0\x63\0", 12));
+    EXPECT_EQ(file_bytes(file()), QByteArray("\xFF\xFE\x28\x06\r\0\n\0\x62\0\x63\0", 12));
 }
 
 TEST_F(Notes, AnUnreadableFileIsKeptAsideNotWrittenOver) {
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("tallyra_v1")));
     // UTF-8 by its mark, then a byte that is no UTF-8.
     const QByteArray broken("\xEF\xBB\xBFgood \xFF bad");
-    put(file(), broken);
+    ASSERT_TRUE(write_bytes(file(), broken));
     QString message;
     Program p = start(&message);
     EXPECT_TRUE(message.contains(QStringLiteral("obs"))) << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral(".unreadable")));
     EXPECT_EQ(p.notes.text, kBasmala);
     EXPECT_EQ(close(p), QString());
-    EXPECT_EQ(bytes_of(file() + QStringLiteral(".unreadable")), broken);
+    EXPECT_EQ(file_bytes(file() + QStringLiteral(".unreadable")), broken);
     EXPECT_EQ(start().notes.text, kBasmala);
     // An earlier copy of that name stays too.
-    put(file(), broken + "2");
+    ASSERT_TRUE(write_bytes(file(), broken + "2"));
     Program again = start();
     close(again);
-    EXPECT_EQ(bytes_of(file() + QStringLiteral(".unreadable")), broken);
-    EXPECT_EQ(bytes_of(file() + QStringLiteral(".unreadable.2")), broken + "2");
+    EXPECT_EQ(file_bytes(file() + QStringLiteral(".unreadable")), broken);
+    EXPECT_EQ(file_bytes(file() + QStringLiteral(".unreadable.2")), broken + "2");
 }
 
 TEST_F(Notes, ALocationThatCannotBeWrittenSaysSoAndKeepsTheText) {
     // The data location is a file: no folder can be made in it.
     const QString blocked = home.filePath(QStringLiteral("blocked"));
-    put(blocked, "x");
+    ASSERT_TRUE(write_bytes(blocked, "x"));
     qputenv("XDG_DATA_HOME", blocked.toLocal8Bit());
     QString message;
     Program p = start(&message);
@@ -198,7 +187,7 @@ TEST_F(Notes, ALocationThatCannotBeWrittenSaysSoAndKeepsTheText) {
     EXPECT_FALSE(closed.message.isEmpty());
     EXPECT_EQ(closed.close, P);
     EXPECT_EQ(p.notes.text, QStringLiteral("kept"));
-    EXPECT_EQ(bytes_of(blocked), QByteArray("x"));
+    EXPECT_EQ(file_bytes(blocked), QByteArray("x"));
 
     // A folder where the notes file should be cannot be read; it is kept
     // aside as an unreadable file is, and the notes take its place.
@@ -208,6 +197,6 @@ TEST_F(Notes, ALocationThatCannotBeWrittenSaysSoAndKeepsTheText) {
     EXPECT_TRUE(message.contains(QStringLiteral("obs"))) << message.toStdString();
     q.notes.text = QStringLiteral("kept");
     EXPECT_EQ(close(q), QString());
-    EXPECT_EQ(bytes_of(file()), QByteArray("kept"));
+    EXPECT_EQ(file_bytes(file()), QByteArray("kept"));
     EXPECT_TRUE(QFileInfo(file() + QStringLiteral(".unreadable")).isDir());
 }
