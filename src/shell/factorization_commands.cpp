@@ -29,7 +29,7 @@ Result cancel(Program& p, const QStringList&) {
     return {};
 }
 
-Result close(Program& p, const QStringList&) {
+Result close_window(Program& p, const QStringList&) {
     return factorization_close(p.factorization);
 }
 
@@ -44,7 +44,7 @@ std::vector<Command> factorization_window_commands() {
                                "the window takes it, and print its result line and digit count")
             .does(type_keys),
         Row(F, ItemKind::Button, "SpeedButton1", u"إلغاء العملية (+)").does(cancel),
-        Row(F, ItemKind::Button, "SpeedButton3", u"×").does(close),
+        Row(F, ItemKind::Button, "SpeedButton3", u"×").does(close_window),
     };
 }
 

@@ -35,7 +35,7 @@ Result clear(Program& p, const QStringList& in) {
     return {};
 }
 
-Result close(Program& p, const QStringList&) {
+Result close_window(Program& p, const QStringList&) {
     Result r = said(save_notes(p.notes));
     r.close = P;
     return r;
@@ -58,7 +58,7 @@ std::vector<Command> notes_window_commands() {
         item("N5", u"مسح ما في الدفتر كله")
             .reads(confirm(QStringLiteral("هل تريد فعلا مسح كل ما في الدفتر من معلومات ؟")))
             .does(clear),
-        Row(P, ItemKind::Control, "FormClose").does(close),
+        Row(P, ItemKind::Control, "FormClose").does(close_window),
     };
 }
 

@@ -1,6 +1,7 @@
 #include "ui/factorization_dialog.h"
 
 #include "shell/registry.h"
+#include "ui/colours.h"
 #include "ui/fonts.h"
 
 #include <QHBoxLayout>
@@ -41,15 +42,22 @@ QChar typed(const QKeyEvent* event) {
     return text.size() == 1 ? text[0] : QChar();
 }
 
-// The result line: one line, which a result wider than the window shows cut
-// short with an ellipsis; its tooltip holds it whole.
+// The result line: one maroon line (lighter on a dark background), which a
+// result wider than the window shows cut short with an ellipsis; its tooltip
+// holds it whole.
 class ResultLine : public QLabel {
 public:
     explicit ResultLine(QWidget* parent) : QLabel(parent) {
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        keep_readable(this, kMaroon, kLargeTextContrast);
     }
 
 protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange)
+            keep_readable(this, kMaroon, kLargeTextContrast);
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setPen(palette().color(foregroundRole()));
@@ -88,9 +96,6 @@ FactorizationDialog::FactorizationDialog(Program& program, Dialogs& dialogs, QWi
     result_->setFont(arabic_font(24));
     result_->setLayoutDirection(Qt::LeftToRight);
     result_->setAlignment(Qt::AlignCenter);
-    QPalette resultColours = result_->palette();
-    resultColours.setColor(QPalette::WindowText, kMaroon);
-    result_->setPalette(resultColours);
     warning_->setFont(arabic_font(14));
     warning_->setWordWrap(true);
     warning_->setAlignment(Qt::AlignCenter);
