@@ -182,6 +182,12 @@ private slots:
     void aLongFactorizationLeavesTheWindowAnswering() {
         QTest::keyClick(window->table(), Qt::Key_F12, Qt::ControlModifier);
         FactorizationDialog* f = factorization();
+        // 2^62: a result far wider than the window, which keeps its width.
+        type(QStringLiteral("4611686018427387904"));
+        QCOMPARE(f->resultLine()->text().count(u'2'), 62);
+        QVERIFY(f->resultLine()->minimumSizeHint().width() < f->width());
+        QVERIFY(f->resultLine()->sizeHint().width() < f->width());
+        f->cancelButton()->click();
         // The largest prime below 2^63: trial division takes seconds.
         QTest::keyClicks(f, QStringLiteral("9223372036854775783"));
         QCOMPARE(f->resultLine()->text(), kWait);

@@ -51,6 +51,9 @@ public:
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         keep_readable(this, kMaroon, kLargeTextContrast);
     }
+    // Never wider than the window gives it, however long the result.
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
 
 protected:
     void changeEvent(QEvent* event) override {
@@ -61,7 +64,8 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setPen(palette().color(foregroundRole()));
-        p.drawText(contentsRect(), int(alignment()),
+        // The factors read left to right, whatever the window's direction.
+        p.drawText(contentsRect(), int(alignment()) | Qt::TextForceLeftToRight,
                    fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width()));
     }
 };
