@@ -49,15 +49,28 @@ QString typed(FuzzedDataProvider& data) {
     return tallyra::fuzz::text_from(data, 64);
 }
 
-// A file a command reads or writes, in a folder of the run's own: a phrase
-// list, a file that is no text, an empty one, one with a lone CR, one that
-// is missing, a folder, or a dialog cancelled.
-QString file_name(FuzzedDataProvider& data) {
-    // Removed as the run ends.
-    static const QTemporaryDir scratch(
-        QDir::temp().filePath(QStringLiteral("tallyra-session-fuzz")));
+// The folder every file a step writes or reads goes to (the rules
+// document, Word files, phrase lists, the notes file): a temporary folder,
+// removed as the run ends, made the working folder and the data location of
+// the run.
+const QString& sandbox() {
     static const QString folder = [] {
-        const QString path = scratch.path();
+        static QTemporaryDir dir(QDir::temp().filePath(QStringLiteral("tallyra-session-fuzz")));
+        if (!dir.isValid())
+            tallyra::fuzz::fail("no temporary folder for the files of the run");
+        QDir::setCurrent(dir.path());
+        qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+        return dir.path();
+    }();
+    return folder;
+}
+
+// A file a command reads or writes, in the sandbox: a phrase list, a file
+// that is no text, an empty one, one with a lone CR, one that is missing, a
+// folder, or a dialog cancelled.
+QString file_name(FuzzedDataProvider& data) {
+    static const QString folder = [] {
+        const QString path = sandbox();
         QDir().mkpath(path + QStringLiteral("/folder"));
         const std::pair<const char*, QByteArray> files[] = {
             {"list.txt", QByteArray("\xC7\xE1\xE1\xE5\r\n\r\n\xE6\r\n")},
@@ -166,6 +179,11 @@ void step(Program& p, FuzzedDataProvider& data) {
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    sandbox();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FuzzedDataProvider data(bytes, size);

@@ -168,6 +168,12 @@ const Expected kExpected[] = {
     {"phrases-whole", 0, ALL(u"phrases-whole takes on or off")},
     {"phrases-save", 0, {kSilent, ok, ok, ok, ok, ok, ok, ok, kFileMessage}},
     {"phrases-load", 0, {kSilent, ALL_BUT_FIRST(kFileMessage)}},
+    // The factorization window drops every key but the digits (and takes
+    // '+' as its cancel); a twentieth digit has its message.
+    {"factorize",
+     0,
+     {kSilent, kSilent, kSilent, kSilent, kSilent, ok, ok,
+      u"هذا أقصى عدد من الأرقام يمكن معالجته في هذا البرنامج", kSilent}},
 };
 
 // The commands a verb needs to have run before it: the window it belongs to

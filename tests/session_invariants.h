@@ -131,6 +131,28 @@ inline QString phrase_list_fault(const PhraseListWindow& w) {
     return {};
 }
 
+// The first invariant the prime factorization window breaks, described;
+// empty when none.
+inline QString factorization_fault(const FactorizationWindow& w) {
+    if (w.digits.size() > 19)
+        return QStringLiteral("the number box holds more than 19 digits");
+    for (const QChar c : w.digits)
+        if (c < u'0' || c > u'9')
+            return QStringLiteral("the number box holds a character that is no digit");
+    // The digit count is the box's, or empty with it.
+    const QString count = w.digits.isEmpty()
+                              ? QString()
+                              : QString::number(w.digits.size()).rightJustified(2, u'0') +
+                                    QStringLiteral(" عدد الأرقام ");
+    if (w.digitCount != count)
+        return QStringLiteral("the digit count is not the number box's");
+    if (w.digits.isEmpty() && !(w.result.isEmpty() && w.elapsed.isEmpty()))
+        return QStringLiteral("an empty number box has a result");
+    if (w.running && w.number != w.digits.toULongLong())
+        return QStringLiteral("the factorization awaited is not of the number in the box");
+    return {};
+}
+
 // The invariants of the program as a whole: the window that takes the input
 // is the main window or one shown, and the main window's session and each
 // secondary window's state hold.
@@ -138,8 +160,14 @@ inline QString program_fault(const Program& p) {
     const WindowId active = p.active();
     if (active != WindowId::Main && !p.isShown(active))
         return QStringLiteral("the window that takes the input is not shown");
-    for (const QString& fault : {session_fault(p.main), table_operations_fault(p),
-                                 word_window_fault(p.words), phrase_list_fault(p.phraseList)})
+    // The notes hold their lines as the box does, each ended by "\n".
+    if (p.notes.text.contains(u'\r'))
+        return QStringLiteral("the notes hold a carriage return");
+    if (p.calculator.isEmpty() == p.main.visible(QStringLiteral("N44")))
+        return QStringLiteral("the calculator item shows without a calculator, or hides one");
+    for (const QString& fault :
+         {session_fault(p.main), table_operations_fault(p), word_window_fault(p.words),
+          phrase_list_fault(p.phraseList), factorization_fault(p.factorization)})
         if (!fault.isEmpty())
             return fault;
     return {};

@@ -4,6 +4,7 @@
 #include "core/grid.h"
 #include "shell/registry.h"
 
+#include <QFile>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -60,4 +61,16 @@ inline QSet<QString> registered_verbs() {
         if (!c.verb.isEmpty())
             verbs.insert(c.verb);
     return verbs;
+}
+
+// The bytes of a file, or "(unreadable)".
+inline QByteArray file_bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
+// Writes a file whole; false when it cannot be.
+inline bool write_bytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }

@@ -2,6 +2,7 @@
 
 #include "measures/measures.h"
 #include "shell/dispatch.h"
+#include "words/factorization.h"
 
 #include <QIODevice>
 #include <QStringDecoder>
@@ -118,7 +119,8 @@ void append_table(const Grid& table, QString& out) {
 }
 
 // What a window prints after the last command: its heading lines, then its
-// table (or with --letters its letter list). A dialog that shows none of
+// table (or with --letters its letter list); the factorization window
+// prints its result and digit count lines alone. A dialog that shows none of
 // its own (the go-to dialog, the phrase list) prints nothing.
 struct Printed {
     QStringList head;
@@ -126,19 +128,25 @@ struct Printed {
     const LineList* letters = nullptr;
 };
 
-std::optional<Printed> printed(const Program& p, WindowId window) {
+std::optional<Printed> printed(Program& p, WindowId window) {
     switch (window) {
     case WindowId::Main:
         return Printed{{p.main.label}, &p.main.table, &p.main.letters};
     case WindowId::WordSort:
         return Printed{{p.words.caption, p.words.summary}, &p.words.table, &p.words.letters};
+    case WindowId::Factorization: {
+        // The result line and the digit count, once the factorization is done.
+        QStringList lines = factorization_output(p.factorization).split(u'\n');
+        lines.removeLast();
+        return Printed{lines};
+    }
     default:
         return std::nullopt;
     }
 }
 
 // The output is that of the topmost window shown that prints one.
-Printed output(const Program& p) {
+Printed output(Program& p) {
     const std::vector<WindowId>& shown = p.shown();
     for (auto it = shown.rbegin(); it != shown.rend(); ++it)
         if (std::optional<Printed> out = printed(p, *it))
@@ -323,10 +331,10 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
     QString text;
     for (const QString& line : shown.head)
         text += line + u'\n';
-    if (letters) {
+    if (letters && shown.letters) {
         for (const QString& line : shown.letters->lines())
             text += line + u'\n';
-    } else {
+    } else if (!letters && shown.table) {
         append_table(*shown.table, text);
     }
     out << text;

@@ -26,6 +26,11 @@ struct Result {
     // True when the message tells of something the command did all the same:
     // it did not stop there, and its work stands.
     bool carriedOn = false;
+    // A document the window opens in the desktop's viewer (the rules
+    // document), and a program it starts on its own (the calculator): paths,
+    // empty when none. The engine never opens or starts anything itself.
+    QString openDocument;
+    QString startProgram;
     // True when the command could not run: its item is disabled, or it is not
     // a command of that window. Nothing changed.
     bool refused = false;

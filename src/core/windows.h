@@ -94,4 +94,36 @@ struct WordWindow {
     Items items;
 };
 
+// The prime factorization window: the number box, its three lines and the
+// factorization awaited. They survive between openings, unless a cancel
+// empties them.
+struct FactorizationWindow {
+    QString digits;     // the number box: ASCII digits only, at most 19
+    QString result;     // the factors, or the line that says to wait
+    QString digitCount; // «05 عدد الأرقام »
+    QString elapsed;    // «00:00:00.004 الوقت المستغرق »
+    // The factorization asked for last has this job number; while `running`,
+    // its answer is awaited. A new digit or a cancel makes a new job or ends
+    // the wait, so that the late answer of one they replaced is dropped.
+    quint64 job = 0;
+    bool running = false;
+    quint64 number = 0; // the number of the job
+    Items items;
+};
+
+// The notes pad: its text, as the notes file keeps it between runs, and the
+// name its own save dialog proposes.
+struct NotesWindow {
+    // Lines ended by "\n"; the text of a first run, before any notes file.
+    QString text = QStringLiteral("بسم الله الرحمن الرحيم");
+    // The encoding of the notes file as read, which its next writing keeps.
+    TextEncoding encoding = TextEncoding::Windows1256;
+    // The file the export wrote last, ".doc" and all; empty: none yet.
+    QString exportName;
+    // The notes file was there at start-up but could not be read: before the
+    // notes are first written, it is kept aside under another name.
+    bool fileUnread = false;
+    Items items;
+};
+
 } // namespace tallyra

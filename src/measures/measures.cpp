@@ -189,22 +189,55 @@ QString invers(const QString& s) {
 QString analys(int a) {
     if (a < 2)
         return a == 1 ? QStringLiteral("1") : QStringLiteral("0");
-    QString text;
-    std::int64_t b = 2;
-    while (true) {
-        if (a % b == 0) {
-            text += QString::number(b) + u'.';
-            a /= static_cast<int>(b);
-            if (a == 1) {
-                text.chop(1);
-                return text;
-            }
-        } else if (b * b > a) {
-            return text + QString::number(a);
-        } else {
-            b = (b == 2) ? 3 : b + 2;
+    return *prime_factor_line(std::uint64_t(a));
+}
+
+std::optional<QString> prime_factor_line(std::uint64_t n, const std::function<bool()>& cancelled) {
+    QString line;
+    if (n < 2)
+        return line;
+    const auto take = [&line](std::uint64_t factor) {
+        line += QString::number(factor);
+        line += u'.';
+    };
+    for (const std::uint64_t small : {2, 3, 5}) {
+        while (n % small == 0) {
+            take(small);
+            n /= small;
         }
     }
+    // The numbers prime to 30 from 7 on (7, 11, 13, 17, 19, 23, 29, 31, 37,
+    // ...) are these steps apart, over and over; every prime above 5 is one
+    // of them.
+    static constexpr std::uint64_t kSteps[8] = {4, 2, 4, 2, 4, 6, 2, 6};
+    std::uint64_t divisor = 7;
+    unsigned step = 0;
+    unsigned untilAsked = 4096;
+    while (n > 1) {
+        const std::uint64_t quotient = n / divisor;
+        if (quotient * divisor == n) {
+            take(divisor);
+            n = quotient;
+            continue;
+        }
+        // The quotient is below the divisor exactly when divisor * divisor
+        // exceeds n, compared without forming the product, which may pass
+        // the 64-bit range: no factor is left below the square root, and what
+        // is left is prime.
+        if (quotient < divisor) {
+            line += QString::number(n);
+            return line;
+        }
+        divisor += kSteps[step];
+        step = (step + 1) & 7;
+        if (--untilAsked == 0) {
+            untilAsked = 4096;
+            if (cancelled && cancelled())
+                return std::nullopt;
+        }
+    }
+    line.chop(1);
+    return line;
 }
 
 std::optional<int> numberall(const QString& a) {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace tallyra {
@@ -53,6 +54,14 @@ QString invers(const QString& s);
 // Prime factors of a in ascending order joined by "." ("1" for 1, "0" for
 // zero and negative numbers).
 QString analys(int a);
+
+// The prime factors of n in ascending order, each as often as it divides n,
+// joined by "." with no blanks («2.2.3» for 12, «97» for a prime); empty for 0
+// and 1. Trial division by 2, 3 and 5, then by every number prime to 30, up
+// to the square root of what is left. `cancelled`, when given, is asked every
+// few thousand divisors; the answer is empty (nullopt) once it says yes.
+std::optional<QString> prime_factor_line(std::uint64_t n,
+                                         const std::function<bool()>& cancelled = {});
 
 // The number written by the digits of a, in order (0 when there are none).
 // Empty when those digits do not convert to a 32-bit integer: digits of

@@ -176,10 +176,18 @@ std::vector<Command> main_window_commands() {
 
         // The menu bar.
         menu("MainMenu"),
-        item("N108", u"حول البرنامج").in("MainMenu").shortcut("F1"),
-        item("N27", u"قواعد الإحصاء        ").in("MainMenu").shortcut("Ctrl+K"),
-        item("N44", u"الحاسبة      ").in("MainMenu").shortcut("Ctrl+T"),
-        item("N12", u"تحليل الأعداد      ").in("MainMenu").shortcut("Ctrl+F12").hint("Ctrl+F12"),
+        item("N108", u"حول البرنامج").in("MainMenu").shortcut("F1").does(open_about),
+        item("N27", u"قواعد الإحصاء        ")
+            .in("MainMenu")
+            .shortcut("Ctrl+K")
+            .does(open_rules_document),
+        // Shown only where the desktop has a calculator (Program).
+        item("N44", u"الحاسبة      ").in("MainMenu").shortcut("Ctrl+T").does(start_calculator),
+        item("N12", u"تحليل الأعداد      ")
+            .in("MainMenu")
+            .shortcut("Ctrl+F12")
+            .hint("Ctrl+F12")
+            .does(open_factorization),
         menu("N37", u"نسخ البيانات      ").in("MainMenu").opened(open_copy_menu),
         item("N26", u"نسخ ما في مربع العرض")
             .in("N37")

@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "auxiliary/about.h"
 #include "search/phrase_list.h"
 #include "table/choosers.h"
 #include "words/word_window.h"
@@ -8,7 +9,8 @@
 
 namespace tallyra {
 
-Program::Program(const Corpus& corpus) : main(corpus) {
+Program::Program(const Corpus& corpus) : main(corpus), calculator(find_calculator()) {
+    main.setVisible(QStringLiteral("N44"), !calculator.isEmpty());
     surah_chooser_created(surahChooser);
     verse_chooser_created(verseChooser);
     word_window_start(words);
@@ -33,6 +35,10 @@ const Items& Program::items(WindowId window) const {
         return words.items;
     case WindowId::PhraseList:
         return phraseList.items;
+    case WindowId::Factorization:
+        return factorization.items;
+    case WindowId::Notes:
+        return notes.items;
     default:
         return none_;
     }

@@ -21,6 +21,13 @@ public:
     WordWindow words;
     PhraseListWindow phraseList;
 
+    // The prime factorization window, the notes pad, and the calculator the
+    // desktop offers (found on PATH as the program starts; empty: none, and
+    // the calculator items are hidden).
+    FactorizationWindow factorization;
+    NotesWindow notes;
+    QString calculator;
+
     // The item states of a window.
     Items& items(WindowId window);
     const Items& items(WindowId window) const;

@@ -53,7 +53,8 @@ const std::vector<Command>& registry() {
         std::vector<Command> all = main_window_commands();
         for (std::vector<Command> window :
              {goto_window_commands(), surah_chooser_commands(), verse_chooser_commands(),
-              word_window_commands(), phrase_list_commands()})
+              word_window_commands(), phrase_list_commands(), factorization_window_commands(),
+              notes_window_commands()})
             for (Command& c : window)
                 all.push_back(std::move(c));
         return all;

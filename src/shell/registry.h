@@ -117,6 +117,18 @@ std::vector<Command> surah_chooser_commands();
 std::vector<Command> verse_chooser_commands();
 std::vector<Command> word_window_commands();
 std::vector<Command> phrase_list_commands();
+std::vector<Command> factorization_window_commands();
+std::vector<Command> notes_window_commands();
+
+// The commands that rows of several windows share: the menu bar's, the main
+// table's menu's and the word window's items that open the about window,
+// the notes pad or the prime factorization window, write out and open the
+// rules document, or start the calculator.
+Result open_about(Program& program, const QStringList& inputs);
+Result open_notes(Program& program, const QStringList& inputs);
+Result open_factorization(Program& program, const QStringList& inputs);
+Result open_rules_document(Program& program, const QStringList& inputs);
+Result start_calculator(Program& program, const QStringList& inputs);
 
 // Builds a row; the registry's tables read as a list of these.
 class Row {

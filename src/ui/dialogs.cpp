@@ -3,14 +3,17 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QUrl>
 
 namespace tallyra {
 
@@ -123,6 +126,14 @@ QString DesktopDialogs::openFileName(QWidget* parent, const QString& filter) {
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                ? dialog.selectedFiles().first()
                : QString();
+}
+
+void DesktopDialogs::openDocument(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void DesktopDialogs::startProgram(const QString& path) {
+    QProcess::startDetached(path, {});
 }
 
 } // namespace tallyra

@@ -25,6 +25,13 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& filter,
                                  const QString& proposal) = 0;
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+
+    // The desktop's acts outside the program: opening a document in its
+    // viewer and starting a program on its own. A failure shows nothing.
+    // By default they do nothing, so that no test can start a real program;
+    // the desktop's dialogs perform them.
+    virtual void openDocument(const QString& path) { (void)path; }
+    virtual void startProgram(const QString& path) { (void)path; }
 };
 
 // The dialogs of the desktop: Qt's message, input and file boxes, right to
@@ -36,6 +43,8 @@ public:
     bool confirm(QWidget* parent, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& proposal) override;
     QString openFileName(QWidget* parent, const QString& filter) override;
+    void openDocument(const QString& path) override;
+    void startProgram(const QString& path) override;
 };
 
 // The boxes the desktop dialogs show, made ready but not shown.

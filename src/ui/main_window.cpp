@@ -6,13 +6,16 @@
 #include "shell/dispatch.h"
 #include "table/frame.h"
 #include "table/tables.h"
+#include "ui/about_dialog.h"
 #include "ui/colours.h"
+#include "ui/factorization_dialog.h"
 #include "ui/fonts.h"
 #include "ui/goto_dialog.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
 #include "ui/inputs.h"
 #include "ui/marked_text_box.h"
+#include "ui/notes_pad.h"
 #include "ui/phrase_list_dialog.h"
 #include "ui/secondary_window.h"
 #include "ui/surah_chooser.h"
@@ -307,11 +310,13 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
     // their items leave, the main window acts on.
     for (SecondaryWindow* w : std::initializer_list<SecondaryWindow*>{
              new GoToDialog(program_, dialogs_, this),
-             // The surah chooser and the verse-set chooser.
-             new SurahChooser(program_, dialogs_, this),
-             new VerseChooser(program_, dialogs_, this),
              new WordSortDialog(program_, dialogs_, this),
              new PhraseListDialog(program_, dialogs_, this),
+             new AboutDialog(program_, dialogs_, this),
+             new NotesPad(program_, dialogs_, this),
+             new FactorizationDialog(program_, dialogs_, this),
+             new SurahChooser(program_, dialogs_, this),
+             new VerseChooser(program_, dialogs_, this),
          }) {
         w->setForward([this](const Result& r) { act(r); });
         windows_.insert(w->id(), w);
@@ -541,6 +546,10 @@ void MainWindow::act(const Result& result) {
         applyFocus(result.focus);
     if (SecondaryWindow* opened = windows_.value(result.open))
         opened->open();
+    if (!result.openDocument.isEmpty())
+        dialogs_.openDocument(result.openDocument);
+    if (!result.startProgram.isEmpty())
+        dialogs_.startProgram(result.startProgram);
 }
 
 GoToDialog* MainWindow::goToDialog() const {
