@@ -161,6 +161,14 @@ const Expected kExpected[] = {
     // In the word window, filled with the words of the whole text.
     {"word-order", 0, ALL(u"K must be a whole number from 0 to 4")},
     {"word-show", 0, ALL(u"ROW must be a whole number from 1 to 13142")},
+    {"word-within", 0, ALL(u"يجب عليك كتابة حدي الحصر لعدد حروف الكلمة"), "letters"},
+    {"word-within", 1, ALL(u"يجب عليك كتابة حدي الحصر لعدد حروف الكلمة"), "letters"},
+    {"word-outside", 0, ALL(u"يجب عليك كتابة حدي الحصر لتكرار الكلمة"), "repetition"},
+    {"word-outside", 1, ALL(u"يجب عليك كتابة حدي الحصر لتكرار الكلمة"), "repetition"},
+    {"word-divisible", 0, ALL(u"أدخل عددا طبيعيا أكبر من الصفر"), "order"},
+    {"word-select", 0, ALL(u"FIRST must be a whole number from 1 to 13142")},
+    {"word-select", 1, ALL(u"LAST must be a whole number from 1 to 13142")},
+    {"word-export", 0, FILE_NAME},
     // The phrase list: any text but the empty one is a phrase; the list to
     // delete from and to save holds one.
     {"phrase", 0, {kSilent, ok, ok, ok, ok, ok, ok, ok, ok}},

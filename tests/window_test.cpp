@@ -878,7 +878,7 @@ private slots:
         QCOMPARE(d->display()->content(), u(u"بسم"));
         QVERIFY(d->orderingItem(0)->isChecked());
         QVERIFY(d->orderingSelector()->isEnabled());
-        QVERIFY(!d->exportButton()->isEnabled());
+        QVERIFY(d->exportButton()->isEnabled());
         QCOMPARE(focused(), static_cast<QWidget*>(d->table()));
         // The main window waits: its keys do nothing.
         QTest::keyClick(window->table(), Qt::Key_F4);
@@ -916,6 +916,62 @@ private slots:
         activate(window.get());
         key(Qt::Key_F4);
         QCOMPARE(rows(), 114);
+    }
+
+    // The word table's filters and deletion from its menu, with their
+    // dialogs, and its export through the save dialog.
+    void wordTableFiltersAndExport() {
+        key(Qt::Key_F11);
+        WordSortDialog* d = window->wordSortDialog();
+        activate(d);
+        const auto trigger = [&](const char* item) {
+            QMetaObject::invokeMethod(d->tableMenu()->menu(), "aboutToShow");
+            QAction* a = d->tableMenu()->action(QString::fromLatin1(item));
+            QVERIFY2(a && a->isVisible() && a->isEnabled(), item);
+            a->trigger();
+        };
+        // Bounds given the wrong way round: the exclusion keeps every word.
+        dialogs.answers = {u(u"5"), u(u"3")};
+        trigger("N10");
+        QCOMPARE(dialogs.asked, (QStringList{u(u"مربع الإدخال|: عدد حروف الكلمة أكبر من أو يساوي"),
+                                             u(u"مربع الإدخال|: وأصغر من أو يساوي ")}));
+        QCOMPARE(d->table()->model()->rowCount(), 13142);
+        // Words of two letters, then a bound that is no number: its message.
+        dialogs.answers = {u(u"2"), u(u"2")};
+        trigger("N13");
+        const int two = d->table()->model()->rowCount();
+        QVERIFY(two > 10 && two < 13142);
+        QCOMPARE(d->display()->content().size(), 2);
+        dialogs.answers = {u(u"x"), u(u"2")};
+        trigger("N14");
+        QCOMPARE(dialogs.messages, QStringList{u(u"يجب عليك كتابة حدي الحصر لتكرار الكلمة")});
+        QCOMPARE(d->table()->model()->rowCount(), two);
+        // Rows 3 to 5 selected and deleted: row 2 is current.
+        GridView* t = d->table();
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {},
+                          t->visualRect(t->model()->index(2, 2)).center());
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          t->visualRect(t->model()->index(4, 2)).center());
+        trigger("N21");
+        QCOMPARE(t->model()->rowCount(), two - 3);
+        QCOMPARE(t->currentIndex().row(), 1);
+        QCOMPARE(d->display()->content(), wordAt(d, 1));
+
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("words"));
+        dialogs.saveNames << name;
+        QTest::mouseClick(d->exportButton(), Qt::LeftButton);
+        QFile file(name + QStringLiteral(".doc"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 1 + 6 + two - 3 + 1);
+        // The header: «الترتيب» and 2 blanks, «الكلمة» and 8, «عدد الحروف» and 2,
+        // «التكرار» and 1, in the code page.
+        QCOMPARE(
+            lines[4],
+            QByteArray("\xC7\xE1\xCA\xD1\xCA\xED\xC8  \xC7\xE1\xDF\xE1\xE3\xC9        "
+                       "\xDA\xCF\xCF \xC7\xE1\xCD\xD1\xE6\xDD  \xC7\xE1\xCA\xDF\xD1\xC7\xD1 \r"));
+        close(d);
     }
 
     void wordStatisticsWithTheirDialogs() {

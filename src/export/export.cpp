@@ -103,11 +103,15 @@ bool chosen(Session& s, const QString& name) {
     return true;
 }
 
-QString write_lines(Session& s, const QString& name, const QStringList& lines) {
+} // namespace
+
+QString write_word_lines(Session& s, const QString& name, const QStringList& lines) {
     if (!chosen(s, name))
         return {};
     return write_word_file(name, lines).error;
 }
+
+namespace {
 
 // One column of a table file: the cell's column and the width it is padded to.
 struct Column {
@@ -260,7 +264,7 @@ QString N26Click(Session& s, const QString& name) {
 }
 
 QString N35Click(Session& s, const QString& name) {
-    return write_lines(s, name, letter_list_lines(s));
+    return write_word_lines(s, name, letter_list_lines(s));
 }
 
 QString N36Click(Session& s, const QString& searchBox, const QString& name) {
@@ -280,11 +284,11 @@ QString N40Click(Session& s, const QString& searchBox, const QString& name) {
 }
 
 QString N33Click(Session& s, const QString& name) {
-    return write_lines(s, name, s.corpus.lines(Variant::Separated));
+    return write_word_lines(s, name, s.corpus.lines(Variant::Separated));
 }
 
 QString N34Click(Session& s, const QString& name) {
-    return write_lines(s, name, s.corpus.lines(Variant::Merged));
+    return write_word_lines(s, name, s.corpus.lines(Variant::Merged));
 }
 
 } // namespace tallyra

@@ -41,6 +41,12 @@ QStringList dountikrar(const Session& session, bool b, bool t);
 // repetition column while the selector holds its sixth item.
 QStringList table_lines(const Session& session, const QString& searchBox, bool b, bool t);
 
+// Writes `lines` to the Word file of the name chosen (nothing when the
+// dialog was cancelled), which the save dialog proposes next; the message of
+// a file that could not be written, else empty. Every Word file of the
+// program is written through it.
+QString write_word_lines(Session& session, const QString& name, const QStringList& lines);
+
 // The commands of the copy menu, and of the letter list's menu (N81 is
 // N35). Each returns the message to show, empty when the file was written
 // or nothing was to be written.

@@ -29,6 +29,9 @@ void open_table_menu(Program& p) {
     show_items(s, {"N98"}, !ayat && rows > 2);
     show_items(s, {"N96"}, ayat);
     show_items(s, {"N58", "N59", "N66", "N73", "N91"}, rows > 2);
+    // The notes pad is always offered; the calculator when there is one.
+    show_items(s, {"N47"}, true);
+    show_items(s, {"N82"}, !p.calculator.isEmpty());
     if (rows <= 2) {
         show_items(s, {"N84"}, false);
         return;
@@ -36,7 +39,6 @@ void open_table_menu(Program& p) {
     show_items(s, {"N54", "N65", "N72"}, repeats_in_use(s));
     show_items(s, {"N55", "N61", "N68", "N74", "N75", "N76", "N84"}, ayat);
     show_items(s, {"N57", "N62", "N69"}, !ayat);
-    show_items(s, {"N82", "N47"}, true);
 }
 
 // The seven kinds of number of the filter submenus, in their order, with the
@@ -198,8 +200,8 @@ std::vector<Command> table_menu_commands() {
         item("N96", u"إختيار آيات من القرآن الكريم")
             .in("PopupMenu1")
             .does([](Program&, const QStringList&) { return open_window(WindowId::VerseChooser); }),
-        item("N82", u"الحاسبة").in("PopupMenu1").separated(),
-        item("N47", u"دفتر الملاحظات").in("PopupMenu1"),
+        item("N82", u"الحاسبة").in("PopupMenu1").separated().does(start_calculator),
+        item("N47", u"دفتر الملاحظات").in("PopupMenu1").does(open_notes),
 
         // What only the command line does here: a selection of rows, as a
         // drag in the table makes it, and the deletion of the selected rows

@@ -112,6 +112,7 @@ WordSortDialog::WordSortDialog(Program& program, Dialogs& dialogs, QWidget* pare
             &WordSortDialog::selectionChanged);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &WordSortDialog::selectionChanged);
+    connect(export_, &QPushButton::clicked, this, [this] { runItem(QStringLiteral("BitBtn1")); });
     connect(table_, &QAbstractItemView::doubleClicked, this,
             [this] { runItem(QStringLiteral("PassOn")); });
     connect(table_, &QWidget::customContextMenuRequested, this,

@@ -2,8 +2,10 @@
 
 #include "core/columns.h"
 #include "display/display.h"
+#include "export/export.h"
 #include "measures/measures.h"
 #include "search/phrase_list.h"
+#include "table/filters.h"
 
 #include <algorithm>
 #include <vector>
@@ -36,6 +38,37 @@ bool holds_words(const Grid& t) {
     return !t.cell(word_col::word, 1).isEmpty();
 }
 
+void show_row(WordWindow& w, int row);
+
+// The columns the filters read, q = 1..3.
+NumberColumn filtered_column(int q) {
+    static const int columns[] = {word_col::position, word_col::letters, word_col::repeats};
+    return {columns[std::clamp(q, 1, 3) - 1]};
+}
+
+// What a filter or a deletion ends with once `kept` rows are in place: row
+// `current` made current and its word shown, or, with none kept, the table
+// of no result.
+void finish_cut(WordWindow& w, int kept, int current = 1) {
+    if (kept > 0) {
+        show_row(w, current);
+        w.table.setSelection(current, current);
+    } else {
+        empty_table(w.table, 2);
+        w.table.setCurrentRow(1);
+        w.display.replace(QString());
+        w.letters.clear();
+    }
+    w.summary = word_table_summary(w.table);
+    w.items.setEnabled(kOrdering, w.table.rowCount() > 2);
+}
+
+void cut(WordWindow& w, NumberColumn column, NumberTest test) {
+    const std::vector<int> rows = rows_passing(w.table, column, test);
+    keep_rows(w.table, rows, word_col::position);
+    finish_cut(w, int(rows.size()));
+}
+
 // Shows the word of `row` and makes it the current row.
 void show_row(WordWindow& w, int row) {
     w.table.setCurrentRow(row);
@@ -62,7 +95,6 @@ const QStringList& word_ordering_items() {
 void word_window_start(WordWindow& w) {
     empty_table(w.table, 2);
     w.items.setEnabled(kOrdering, false);
-    // Writing the table to a Word file comes with the Word export.
     w.items.setEnabled(QStringLiteral("BitBtn1"), false);
 }
 
@@ -107,6 +139,8 @@ Result fill_word_window(WordWindow& w, Session& session, WordFindings findings) 
         w.table.setCurrentRow(1);
     w.summary = word_table_summary(w.table);
     w.items.setEnabled(kOrdering, w.table.rowCount() > 2);
+    // The table is written out once it shows a word.
+    w.items.setEnabled(QStringLiteral("BitBtn1"), !w.display.text.isEmpty());
     // Each showing starts in first-occurrence order.
     w.awal = true;
     w.orderingIndex = 0;
@@ -252,6 +286,90 @@ void word_menu_opened(WordWindow& w, const Session& session) {
     for (const char* item : {"N1", "N3", "N4", "N5", "N18", "N21"})
         w.items.setVisible(QString::fromLatin1(item), words);
     w.items.setVisible(QStringLiteral("N19"), words && session.ayat);
+}
+
+QString word_bound_prompt(int q) {
+    static const char16_t* const prompts[] = {u": رقم الترتيب أكبر من أو يساوي",
+                                              u": عدد حروف الكلمة أكبر من أو يساوي",
+                                              u": تكرار الكلمة أكبر من أو يساوي"};
+    return QString::fromUtf16(prompts[std::clamp(q, 1, 3) - 1]);
+}
+
+QString word_bound_message(int q) {
+    static const char16_t* const messages[] = {u"يجب عليك كتابة حدي الحصر لرقم الترتيب",
+                                               u"يجب عليك كتابة حدي الحصر لعدد حروف الكلمة",
+                                               u"يجب عليك كتابة حدي الحصر لتكرار الكلمة"};
+    return QString::fromUtf16(messages[std::clamp(q, 1, 3) - 1]);
+}
+
+QString farz_kalimat(WordWindow& w, int q, const QString& first, const QString& second,
+                     const QString& message) {
+    const std::optional<int> lo = typed_number(first);
+    const std::optional<int> hi = typed_number(second);
+    if (!lo || !hi)
+        return message;
+    if (!holds_words(w.table))
+        return {};
+    NumberTest test;
+    test.kind = q > 3 ? NumberTest::Outside : NumberTest::Within;
+    test.lo = *lo;
+    test.hi = *hi;
+    cut(w, filtered_column(q > 3 ? q - 3 : q), test);
+    return {};
+}
+
+QString qabilia_kisma(WordWindow& w, int q, const QString& divisor) {
+    const std::optional<int> d = typed_number(divisor);
+    if (!d || *d == 0)
+        return QStringLiteral("أدخل عددا طبيعيا أكبر من الصفر");
+    if (!holds_words(w.table))
+        return {};
+    NumberTest test;
+    test.kind = NumberTest::Divisible;
+    test.divisor = *d;
+    cut(w, filtered_column(q), test);
+    return {};
+}
+
+void N21Click(WordWindow& w) {
+    Grid& t = w.table;
+    if (!holds_words(t))
+        return;
+    const int top = t.selectionTop();
+    const int bottom = t.selectionBottom();
+    // The rows are numbered by their place: the selection's rows are those
+    // whose order number lies in it.
+    NumberTest test;
+    test.kind = NumberTest::Outside;
+    test.lo = top;
+    test.hi = bottom;
+    const std::vector<int> rows = rows_passing(t, filtered_column(1), test);
+    keep_rows(t, rows, word_col::position);
+    const int kept = int(rows.size());
+    finish_cut(w, kept, top >= 2 ? std::min(top - 1, kept) : 1);
+}
+
+QStringList word_table_lines(const WordWindow& w) {
+    const QString rule = QString(43, u'-') + u' ';
+    const Grid& t = w.table;
+    const auto line = [&](int r) {
+        static const int widths[] = {9, 14, 12, 8};
+        QString out;
+        for (int c = word_col::position; c <= word_col::repeats; ++c)
+            out += ikmal_jomla(t.cell(c, r), widths[c - word_col::position]);
+        return out;
+    };
+    QStringList lines = {
+        w.caption, w.summary, QStringLiteral("فرز حسب ") + word_ordering_items()[w.orderingIndex],
+        rule,      line(0),   rule};
+    for (int r = 1; r < t.rowCount(); ++r)
+        lines << line(r);
+    lines << rule;
+    return lines;
+}
+
+QString word_export(const WordWindow& w, Session& session, const QString& name) {
+    return write_word_lines(session, name, word_table_lines(w));
 }
 
 Result word_add_all(const WordWindow& w, PhraseListWindow& list, const Session& session) {

@@ -61,6 +61,34 @@ void word_reverse(WordWindow& w);
 // table holds more than one word, the phrase list also needs the verse table.
 void word_menu_opened(WordWindow& w, const Session& session);
 
+// Range (q = 1..3) and exclusion (q = 4..6) filters on the order number,
+// the letter count and the occurrences: keep the rows whose number lies from
+// `first` to `second`, or outside them. The bounds are taken as typed, so a
+// range from 5 to 3 keeps nothing and its exclusion keeps everything. When
+// either is not a number of 32 bits made of digits, `message` is returned
+// and nothing changes.
+QString farz_kalimat(WordWindow& w, int q, const QString& first, const QString& second,
+                     const QString& message);
+// Keeps the rows whose order number (q = 1), letter count (2) or
+// occurrences (3) is divisible by `divisor`; a divisor that is no number
+// above 0 is refused with its message.
+QString qabilia_kisma(WordWindow& w, int q, const QString& divisor);
+// Deletes the rows selected; the row above the first of them becomes
+// current.
+void N21Click(WordWindow& w);
+// The input dialogs of the word filters: the lower bound's prompt of each
+// column (q = 1..3) and the message of bounds that are no numbers.
+QString word_bound_prompt(int q);
+QString word_bound_message(int q);
+
+// The lines of the word table's Word file: the caption, the summary, the
+// ordering, then the table framed by hyphen lines, its columns padded to 9,
+// 14, 12 and 8 characters.
+QStringList word_table_lines(const WordWindow& w);
+// Writes them to the file chosen (BitBtn1); the message of a file that
+// could not be written.
+QString word_export(const WordWindow& w, Session& session, const QString& name);
+
 // Appends every word, in table order, to the phrase list and chooses
 // «مُستقلة»; the result opens the phrase list while the verse table is shown.
 Result word_add_all(const WordWindow& w, PhraseListWindow& list, const Session& session);
