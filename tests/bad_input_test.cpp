@@ -271,8 +271,9 @@ TEST(BadInput, EachCommandAnswersEachBadInputAndKeepsTheSession) {
             const char16_t* answer = e.answers[k];
             if (answer == kCannotWrite) {
                 EXPECT_EQ(status, 1);
-                EXPECT_TRUE(errText.startsWith(verb + QStringLiteral(": ") + q(answer) + u'«' +
-                                               kBadKinds[k] + QStringLiteral(".doc»: ")));
+                EXPECT_TRUE(errText.startsWith(verb + QStringLiteral(": ") + q(answer) +
+                                               named(kBadKinds[k] + QStringLiteral(".doc")) +
+                                               QStringLiteral(": ")));
                 EXPECT_TRUE(Snapshot(p.main) == before) << "the session changed";
             } else if (answer == kFileMessage) {
                 EXPECT_EQ(status, 1);

@@ -505,6 +505,6 @@ TEST(Cli, ThePhraseListFromItsCommands) {
                                  .out[0]);
     const CliRun missing = cli({q(u"phrases-load"), name});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(missing.err.contains(q(u"تعذرت قراءة الملف «") + name + q(u"»")))
+    EXPECT_TRUE(missing.err.contains(q(u"تعذرت قراءة الملف ") + named(name)))
         << missing.err.toStdString();
 }

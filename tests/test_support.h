@@ -4,6 +4,7 @@
 #include "core/grid.h"
 #include "shell/registry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QString>
@@ -39,6 +40,12 @@ inline QString N(const char* name) {
 }
 
 // The sum of the numbers in a column over the data rows.
+// A file's name as the messages show it: between guillemets, and between
+// the directional isolates that keep a path whole in a right-to-left line.
+inline QString named(const QString& path) {
+    return QStringLiteral("«\u2068") + QDir::toNativeSeparators(path) + QStringLiteral("\u2069»");
+}
+
 inline long long column_sum(const tallyra::Grid& t, int column) {
     long long sum = 0;
     for (int r = 1; r < t.rowCount(); ++r)

@@ -17,10 +17,6 @@ const QString kFileName = QStringLiteral("obs");
 // this ending (and a number, when one of that name is there already).
 const QString kUnreadSuffix = QStringLiteral(".unreadable");
 
-QString shown(const QString& path) {
-    return QStringLiteral("«") + QDir::toNativeSeparators(path) + QStringLiteral("»");
-}
-
 // Creates the notes folder if it is missing; the message when it cannot be.
 QString make_folder() {
     const QString folder = notes_folder();
@@ -32,8 +28,9 @@ QString make_folder() {
     if (QDir().mkpath(folder))
         return {};
     const int error = errno;
-    return QStringLiteral("تعذر إنشاء مجلد الملاحظات ") + shown(folder) + QStringLiteral(": ") +
-           (error ? qt_error_string(error) : QStringLiteral("يوجد ملف بهذا الاسم"));
+    return QStringLiteral("تعذر إنشاء مجلد الملاحظات ") + quoted_path(folder) +
+           QStringLiteral(": ") +
+           (error ? isolated(qt_error_string(error)) : QStringLiteral("يوجد ملف بهذا الاسم"));
 }
 
 // The text as the files hold it: lines separated by CR LF.
@@ -64,7 +61,7 @@ QString load_notes(NotesWindow& notes) {
     if (!read.error.isEmpty()) {
         notes.fileUnread = true;
         return read.error + QStringLiteral("\nسيبقى هذا الملف كما هو باسم ينتهي بـ ") +
-               shown(kUnreadSuffix) + QStringLiteral(" قبل أن تُكتب الملاحظات الجديدة مكانه");
+               quoted_path(kUnreadSuffix) + QStringLiteral(" قبل أن تُكتب الملاحظات الجديدة مكانه");
     }
     notes.text = normalize_line_ends(read.text, u"\n");
     notes.encoding = read.encoding;
@@ -82,8 +79,9 @@ QString save_notes(NotesWindow& notes) {
         for (int n = 2; QFileInfo::exists(aside); ++n)
             aside = path + kUnreadSuffix + u'.' + QString::number(n);
         if (!QFile::rename(path, aside))
-            return QStringLiteral("تعذر حفظ الملاحظات: لم يمكن الإبقاء على الملف ") + shown(path) +
-                   QStringLiteral(" الذي تعذرت قراءته باسم ") + shown(aside);
+            return QStringLiteral("تعذر حفظ الملاحظات: لم يمكن الإبقاء على الملف ") +
+                   quoted_path(path) + QStringLiteral(" الذي تعذرت قراءته باسم ") +
+                   quoted_path(aside);
     }
     notes.fileUnread = false;
     const TextFileWrite w = write_text_file(path, file_text(notes.text), notes.encoding);

@@ -55,16 +55,14 @@ QByteArrayView mark_of(TextEncoding encoding) {
     return {};
 }
 
-QString shown(const QString& path) {
-    return QStringLiteral("«") + QDir::toNativeSeparators(path) + QStringLiteral("»");
-}
-
 QString cannot_read(const QString& path, const QString& reason) {
-    return QStringLiteral("تعذرت قراءة الملف ") + shown(path) + QStringLiteral(": ") + reason;
+    return QStringLiteral("تعذرت قراءة الملف ") + quoted_path(path) + QStringLiteral(": ") +
+           isolated(reason);
 }
 
 QString cannot_write(const QString& path, const QString& reason) {
-    return QStringLiteral("تعذر حفظ الملف ") + shown(path) + QStringLiteral(": ") + reason;
+    return QStringLiteral("تعذر حفظ الملف ") + quoted_path(path) + QStringLiteral(": ") +
+           isolated(reason);
 }
 
 QString encoding_name(TextEncoding encoding) {
@@ -106,6 +104,15 @@ qsizetype first_invalid_utf8(QByteArrayView bytes) {
 }
 
 } // namespace
+
+QString isolated(const QString& text) {
+    // FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE
+    return QChar(0x2068) + text + QChar(0x2069);
+}
+
+QString quoted_path(const QString& path) {
+    return QStringLiteral("«") + isolated(QDir::toNativeSeparators(path)) + QStringLiteral("»");
+}
 
 DecodedText decode_text(QByteArrayView bytes) {
     DecodedText d;

@@ -77,6 +77,13 @@ struct TextFileWrite {
     TextEncoding encoding = TextEncoding::Windows1256;
 };
 
+// A text of another script inside an Arabic message (a file's name, the
+// system's reason), set apart by directional isolates, so that a
+// right-to-left message keeps its slashes and punctuation in place.
+QString isolated(const QString& text);
+// A file's name as a message shows it: isolated, between guillemets.
+QString quoted_path(const QString& path);
+
 // The message of a file that could not be read, naming it and the reason.
 QString file_read_error(const QString& path, const QString& reason);
 
