@@ -190,13 +190,17 @@ void add_json_table(QJsonObject& object, const Grid& table) {
 }
 
 // The output as one JSON object: the main window's summary line, table and
-// letter list, and each secondary window shown that prints an output of its
-// own, under its name.
+// letter list, each secondary window shown that prints an output of its own
+// under its name, and those names in the order the windows opened
+// ("shown"; the last of them is the one the text output prints).
 QString json_output(Program& p) {
     QJsonObject object;
     object.insert(QStringLiteral("summary"), p.main.label);
     add_json_table(object, p.main.table);
     object.insert(QStringLiteral("letters"), json_lines(p.main.letters.lines()));
+    // The names of the windows below, bottom first; the last prints the
+    // text output.
+    QJsonArray shown;
     for (const WindowId window : p.shown()) {
         QJsonObject inner;
         QString name;
@@ -219,7 +223,9 @@ QString json_output(Program& p) {
             continue;
         }
         object.insert(name, inner);
+        shown.append(name);
     }
+    object.insert(QStringLiteral("shown"), shown);
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
 }
 

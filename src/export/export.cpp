@@ -238,31 +238,38 @@ QByteArray display_html(const DisplayBox& box) {
             ++to;
         const Look& l = look[size_t(from)];
         const bool span = l.colour != Black;
-        if (span)
-            out += l.colour == Red ? QStringLiteral("<span class=\"red\">")
-                                   : QStringLiteral("<span class=\"blue\">");
+        const QString open = l.colour == Blue ? QStringLiteral("<span class=\"blue\">")
+                             : l.underline    ? QStringLiteral("<span class=\"red under\">")
+                                              : QStringLiteral("<span class=\"red\">");
+        bool inside = false; // the run's span is open
         for (qsizetype i = from; i < to; ++i) {
             const QChar c = text[i];
             if (c == u'\r' || c == u'\n') {
                 if (c == u'\r' && i + 1 < to && text[i + 1] == u'\n')
                     ++i;
                 // A mark never spans a line end in the page: it closes
-                // before the paragraph does and opens again after it.
-                out += span ? QStringLiteral("</span></p>\n<p>") +
-                                  (l.colour == Red ? QStringLiteral("<span class=\"red\">")
-                                                   : QStringLiteral("<span class=\"blue\">"))
-                            : QStringLiteral("</p>\n<p>");
-            } else if (c == u'&') {
-                out += QStringLiteral("&amp;");
-            } else if (c == u'<') {
-                out += QStringLiteral("&lt;");
-            } else if (c == u'>') {
-                out += QStringLiteral("&gt;");
-            } else {
-                out += c;
+                // before the paragraph does, and opens again on the next
+                // character it covers.
+                if (inside)
+                    out += QStringLiteral("</span>");
+                inside = false;
+                out += QStringLiteral("</p>\n<p>");
+                continue;
             }
+            if (span && !inside) {
+                out += open;
+                inside = true;
+            }
+            if (c == u'&')
+                out += QStringLiteral("&amp;");
+            else if (c == u'<')
+                out += QStringLiteral("&lt;");
+            else if (c == u'>')
+                out += QStringLiteral("&gt;");
+            else
+                out += c;
         }
-        if (span)
+        if (inside)
             out += QStringLiteral("</span>");
         from = to;
     }
