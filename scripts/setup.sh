@@ -6,10 +6,12 @@ TOP="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What the program needs to build and run: with the Arabic faces its windows
 # use and the platform's Arabic texts for its dialogs.
-PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev fonts-noto-core fonts-dejavu-core
-    qt6-translations-l10n)
+# The chart of the result per surah draws with Qt Charts (whose CMake files
+# ask for Qt OpenGL's) and writes SVG with Qt SVG.
+PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+    qt6-svg-dev fonts-noto-core fonts-dejavu-core qt6-translations-l10n)
 # What the tests and the timings need besides.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format python3)
 # What the fuzz targets need: clang and its runtime, which carries libFuzzer.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # What bench/compare.sh needs besides: it times whole processes.

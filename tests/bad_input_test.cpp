@@ -135,6 +135,11 @@ const Expected kExpected[] = {
     {"export-selected-texts", 0, FILE_NAME},
     {"export-separated", 0, FILE_NAME},
     {"export-merged", 0, FILE_NAME},
+    // The UTF-8 exports append their own ending.
+    {"export-csv", 0, {kSilent, ok, ok, ok, ok, ok, ok, ok, kFileMessage}},
+    {"export-selected-csv", 0, {kSilent, ok, ok, ok, ok, ok, ok, ok, kFileMessage}},
+    {"export-html", 0, {kSilent, ok, ok, ok, ok, ok, ok, ok, kFileMessage}},
+    {"chart-surah", 0, ALL(u"SURAH must be a whole number from 1 to 114")},
 
     // The table operations and the choosers.
     {"within", 0, ALL(u"يجب عليك كتابة حدي الحصر لعدد الكلمات"), "words"},

@@ -3,6 +3,7 @@
 #include "shell/registry.h"
 #include "table/session.h"
 
+#include "cli_json_check.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ struct CliRun {
     QString err;
 };
 
-CliRun cli(const QStringList& args) {
+CliRun run(const QStringList& args) {
     QString out, err;
     QTextStream o(&out), e(&err);
     const int status = run_cli(args, o, e);
@@ -33,6 +34,17 @@ CliRun cli(const QStringList& args) {
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return {status, lines, err};
+}
+
+// Runs the command line as given and, with --format json, once more (see
+// cli_json_check.h).
+CliRun cli(const QStringList& args) {
+    const CliRun text = run(args);
+    QString out;
+    for (const QString& line : text.out)
+        out += line + u'\n';
+    expect_json_run_matches(args, text.status, out, text.err);
+    return text;
 }
 
 const QString kStartSummary =

@@ -6,6 +6,7 @@
 #include "shell/dispatch.h"
 #include "words/factorization.h"
 
+#include "cli_json_check.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -293,5 +294,6 @@ TEST(Factorization, TheCommandLinePrintsTheWindowsLines) {
         e.flush();
         EXPECT_EQ(out, c.out);
         EXPECT_EQ(err, c.err);
+        expect_json_run_matches(c.args, c.status, out, err);
     }
 }

@@ -7,6 +7,7 @@
 #include "table/frame.h"
 #include "table/session.h"
 
+#include "cli_json_check.h"
 #include "session_invariants.h"
 #include "test_support.h"
 
@@ -487,6 +488,7 @@ TEST(TableOperations, TheCommandLine) {
         if (c.err) {
             EXPECT_TRUE(err.contains(q(c.err))) << err.toStdString();
         }
+        expect_json_run_matches(c.args, c.status, out, err);
     }
 }
 

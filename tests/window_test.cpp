@@ -4,6 +4,7 @@
 #include "shell/program.h"
 #include "table/tables.h"
 #include "ui/dialogs.h"
+#include "ui/distribution_chart.h"
 #include "ui/goto_dialog.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
@@ -19,12 +20,17 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +43,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStyleOptionGroupBox>
 #include <QTableView>
@@ -1328,6 +1335,72 @@ private slots:
         QCOMPARE(dialogs.messages, QStringList{u(u"لم يتم إختيار أي آية")});
         c->reject();
         QCOMPARE(program->active(), WindowId::Main);
+    }
+
+    // The chart of the result per surah, from the main menu: its bars, the
+    // tooltip of a bar, a click on one and the two pictures.
+    void distributionChart() {
+        window->searchBox()->setText(u(u"الله"));
+        window->runItem(QStringLiteral("BitBtn1"));
+        QCOMPARE(rows(), 1746);
+        window->action(QStringLiteral("Distribution"))->trigger();
+        auto* chart = static_cast<DistributionChart*>(window->window(WindowId::Distribution));
+        QVERIFY(chart->isVisible());
+        QCOMPARE(chart->windowTitle(), u(u"توزيع النتائج على السور"));
+        const QList<QBarSet*> sets = chart->series()->barSets();
+        QCOMPARE(sets.size(), 2);
+        double verses = 0, occurrences = 0;
+        for (int i = 0; i < 114; ++i) {
+            verses += sets[0]->at(i);
+            occurrences += sets[1]->at(i);
+        }
+        QCOMPARE(sets[0]->count(), 114);
+        QCOMPARE(verses, 1746.0);
+        QCOMPARE(occurrences, 2557.0);
+        // Surah 1 stands at the right end, surah 114 at the left.
+        QCOMPARE(chart->surahAt(113), 1);
+        QCOMPARE(chart->surahAt(0), 114);
+        QCOMPARE(sets[0]->at(113), 1.0);
+        QCOMPARE(chart->barText(3), u(u"003-آل عمران\nعدد الآيات : 131\nمجموع التكرار : 201"));
+        // A click on the bars of surah 3 makes its first listed row current.
+        // A click on the bars of surah 3, where the mouse finds them.
+        chart->resize(1200, 700);
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        QChart* drawn = chart->view()->chart();
+        const QPointF at =
+            drawn->mapToPosition(QPointF(111.2, sets[1]->at(111) / 2), chart->series());
+        QSignalSpy spy(chart->series(), &QBarSeries::clicked);
+        QTest::mouseClick(chart->view()->viewport(), Qt::LeftButton, {},
+                          chart->view()->mapFromScene(at));
+        QCOMPARE(spy.count(), 1);
+        const int row = program->distribution.table.cell(2, 3).toInt();
+        QVERIFY(row > 1);
+        QCOMPARE(program->main.table.currentRow(), row);
+        QCOMPARE(window->table()->currentIndex().row(), row - 1);
+        QCOMPARE(cell(row - 1, 2), u(u"003-آل عمران"));
+        QVERIFY(chart->isVisible());
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        dialogs.saveNames = {dir.filePath(QStringLiteral("c")), dir.filePath(QStringLiteral("c"))};
+        chart->button(QStringLiteral("SavePng"))->click();
+        chart->button(QStringLiteral("SaveSvg"))->click();
+        QCOMPARE(dialogs.saveAsked,
+                 (QStringList{QStringLiteral("PNG|*.png|"), QStringLiteral("SVG|*.svg|")}));
+        QImage png(dir.filePath(QStringLiteral("c.png")));
+        QCOMPARE(png.size(), chart->view()->grab().size());
+        QFile svg(dir.filePath(QStringLiteral("c.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        QVERIFY(text.startsWith("<?xml"));
+        QVERIFY(text.contains("<svg"));
+        QVERIFY(dialogs.messages.isEmpty());
+
+        chart->button(QStringLiteral("Close"))->click();
+        QVERIFY(!chart->isVisible());
+        QCOMPARE(program->active(), WindowId::Main);
+        // The table's menu offers it too.
+        QVERIFY(window->action(QStringLiteral("DistributionOfTable"))->isEnabled());
     }
 };
 

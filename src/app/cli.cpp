@@ -1,10 +1,13 @@
 #include "app/cli.h"
 
+#include "export/table_formats.h"
 #include "measures/measures.h"
 #include "shell/dispatch.h"
 #include "words/factorization.h"
 
 #include <QIODevice>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
@@ -15,10 +18,14 @@ namespace tallyra {
 namespace {
 
 const QString kUsage = QStringLiteral(
-    "usage: tallyra-cli [--letters] [COMMAND [INPUT ...]] [+ COMMAND [INPUT ...]] ...\n"
+    "usage: tallyra-cli [--letters] [--format tsv|json|csv] [COMMAND [INPUT ...]]\n"
+    "                   [+ COMMAND [INPUT ...]] ...\n"
     "Runs the commands in order on one session that starts with the full verse table\n"
     "of the separated-waw text, then prints the summary line and the table as\n"
-    "tab-separated text (with --letters: the letter list). Inputs are what the\n"
+    "tab-separated text (with --letters: the letter list). --format json prints one\n"
+    "JSON object instead (the summary, the header, the rows with numbers as numbers,\n"
+    "the letter list, and any window open on top); --format csv prints the table\n"
+    "alone as CSV (with --letters: the letter list, a line a record). Inputs are what the\n"
     "window reads: the search box's text or the answers of a command's dialogs.\n"
     "While the word sorting window is open (from a word command to word-close), the\n"
     "output is its own: its caption, its summary line, then its word table (with\n"
@@ -134,6 +141,8 @@ std::optional<Printed> printed(Program& p, WindowId window) {
         return Printed{{p.main.label}, &p.main.table, &p.main.letters};
     case WindowId::WordSort:
         return Printed{{p.words.caption, p.words.summary}, &p.words.table, &p.words.letters};
+    case WindowId::Distribution:
+        return Printed{{p.distribution.caption, p.distribution.summary}, &p.distribution.table};
     case WindowId::Factorization: {
         // The result line and the digit count, once the factorization is done.
         QStringList lines = factorization_output(p.factorization).split(u'\n');
@@ -152,6 +161,72 @@ Printed output(Program& p) {
         if (std::optional<Printed> out = printed(p, *it))
             return *out;
     return *printed(p, WindowId::Main);
+}
+
+// The formats of the output.
+enum class Format { Tsv, Json, Csv };
+
+std::optional<Format> format_named(const QString& name) {
+    if (name == QStringLiteral("tsv"))
+        return Format::Tsv;
+    if (name == QStringLiteral("json"))
+        return Format::Json;
+    if (name == QStringLiteral("csv"))
+        return Format::Csv;
+    return std::nullopt;
+}
+
+QJsonArray json_lines(const QStringList& lines) {
+    QJsonArray out;
+    for (const QString& line : lines)
+        out.append(line);
+    return out;
+}
+
+// A window's table in the JSON output: its header and its data rows.
+void add_json_table(QJsonObject& object, const Grid& table) {
+    object.insert(QStringLiteral("header"), json_row(table, 0));
+    object.insert(QStringLiteral("rows"), json_rows(table));
+}
+
+// The output as one JSON object: the main window's summary line, table and
+// letter list, each secondary window shown that prints an output of its own
+// under its name, and those names in the order the windows opened
+// ("shown"; the last of them is the one the text output prints).
+QString json_output(Program& p) {
+    QJsonObject object;
+    object.insert(QStringLiteral("summary"), p.main.label);
+    add_json_table(object, p.main.table);
+    object.insert(QStringLiteral("letters"), json_lines(p.main.letters.lines()));
+    // The names of the windows below, bottom first; the last prints the
+    // text output.
+    QJsonArray shown;
+    for (const WindowId window : p.shown()) {
+        QJsonObject inner;
+        QString name;
+        if (window == WindowId::WordSort) {
+            name = QStringLiteral("words");
+            inner.insert(QStringLiteral("caption"), p.words.caption);
+            inner.insert(QStringLiteral("summary"), p.words.summary);
+            add_json_table(inner, p.words.table);
+            inner.insert(QStringLiteral("letters"), json_lines(p.words.letters.lines()));
+        } else if (window == WindowId::Distribution) {
+            name = QStringLiteral("chart");
+            inner.insert(QStringLiteral("caption"), p.distribution.caption);
+            inner.insert(QStringLiteral("summary"), p.distribution.summary);
+            add_json_table(inner, p.distribution.table);
+        } else if (window == WindowId::Factorization) {
+            const std::optional<Printed> shown = printed(p, window);
+            name = QStringLiteral("factorization");
+            inner.insert(QStringLiteral("lines"), json_lines(shown->head));
+        } else {
+            continue;
+        }
+        object.insert(name, inner);
+        shown.append(name);
+    }
+    object.insert(QStringLiteral("shown"), shown);
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
 }
 
 struct Step {
@@ -296,9 +371,23 @@ int run_step(Program& program, const Step& step, QTextStream& err, bool& noted) 
 int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
     QStringList rest = args;
     bool letters = false;
-    if (!rest.isEmpty() && rest.first() == QStringLiteral("--letters")) {
-        letters = true;
-        rest.removeFirst();
+    Format format = Format::Tsv;
+    // The options stand before the first command, in either order.
+    for (bool more = true; more && !rest.isEmpty();) {
+        if (rest.first() == QStringLiteral("--letters") && !letters) {
+            letters = true;
+            rest.removeFirst();
+        } else if (rest.first() == QStringLiteral("--format")) {
+            const std::optional<Format> named = format_named(rest.value(1));
+            if (!named) {
+                err << "tallyra-cli: --format takes tsv, json or csv\n";
+                return 2;
+            }
+            format = *named;
+            rest.remove(0, 2);
+        } else {
+            more = false;
+        }
     }
 
     // Split at every lone "+" into the steps, checked before any runs.
@@ -329,13 +418,25 @@ int run_cli(const QStringList& args, QTextStream& out, QTextStream& err) {
     // The whole output is made first and written at once.
     const Printed shown = output(program);
     QString text;
-    for (const QString& line : shown.head)
-        text += line + u'\n';
-    if (letters && shown.letters) {
-        for (const QString& line : shown.letters->lines())
+    if (format == Format::Json) {
+        text = json_output(program);
+    } else if (format == Format::Csv) {
+        // The table alone; a window without one gives its lines.
+        if (letters && shown.letters)
+            text = lines_csv(shown.letters->lines());
+        else if (!letters && shown.table)
+            text = table_csv(*shown.table, 1, shown.table->rowCount() - 1);
+        else if (!shown.table)
+            text = lines_csv(shown.head);
+    } else {
+        for (const QString& line : shown.head)
             text += line + u'\n';
-    } else if (!letters && shown.table) {
-        append_table(*shown.table, text);
+        if (letters && shown.letters) {
+            for (const QString& line : shown.letters->lines())
+                text += line + u'\n';
+        } else if (!letters && shown.table) {
+            append_table(*shown.table, text);
+        }
     }
     out << text;
     // A script must be able to tell a result from a write that failed (a full
@@ -363,10 +464,16 @@ std::optional<QStringList> decode_arguments(const QList<QByteArray>& raw, QStrin
     QStringList args;
     QString verb;           // of the command the argument belongs to
     qsizetype position = 0; // of the argument within its command, the verb being 0
+    qsizetype optionsEnd = 0;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         const QString arg = utf8(raw[i]);
-        const bool option = i == 0 && arg == QStringLiteral("--letters");
+        // The options before the first command: --letters, and --format
+        // with its name.
+        if (i == optionsEnd &&
+            (arg == QStringLiteral("--letters") || arg == QStringLiteral("--format")))
+            optionsEnd = i + (arg == QStringLiteral("--format") ? 2 : 1);
+        const bool option = i < optionsEnd;
         if (utf8.hasError()) {
             message = QStringLiteral("tallyra-cli: argument ") + QString::number(i + 1);
             if (position == 0)

@@ -31,6 +31,9 @@ struct Result {
     // empty when none. The engine never opens or starts anything itself.
     QString openDocument;
     QString startProgram;
+    // A picture of the window the window writes (the chart, as PNG or SVG
+    // by the name's ending): a path, empty when none.
+    QString picture;
     // True when the command could not run: its item is disabled, or it is not
     // a command of that window. Nothing changed.
     bool refused = false;

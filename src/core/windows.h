@@ -21,6 +21,7 @@ enum class WindowId {
     Factorization, // the prime factorization window
     SurahChooser,  // the surah chooser
     VerseChooser,  // the verse-set chooser
+    Distribution,  // the chart of the result per surah
 };
 
 // The verse go-to dialog: the chosen surah's and verse's indexes in their
@@ -123,6 +124,18 @@ struct NotesWindow {
     // The notes file was there at start-up but could not be read: before the
     // notes are first written, it is kept aside under another name.
     bool fileUnread = false;
+    Items items;
+};
+
+// The chart of the table's result per surah: one row a surah, in mushaf
+// order, with its number, its name, the table row where it is first listed
+// (0: not listed) and the figures the chart draws, one column each; row 0
+// holds the captions. With it, the caption the window bears and the line of
+// the figures' totals.
+struct DistributionWindow {
+    Grid table;
+    QString caption;
+    QString summary;
     Items items;
 };
 

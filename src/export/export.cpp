@@ -216,6 +216,84 @@ QByteArray display_rtf(const DisplayBox& box) {
     return out;
 }
 
+QByteArray display_html(const DisplayBox& box) {
+    const QString family = arabic_families().value(0).toHtmlEscaped();
+    QString out = QStringLiteral("<!DOCTYPE html>\n"
+                                 "<html lang=\"ar\" dir=\"rtl\">\n"
+                                 "<head>\n"
+                                 "<meta charset=\"utf-8\">\n"
+                                 "<title>مربع العرض</title>\n"
+                                 "<style>\n"
+                                 "body { font-family: \"%1\", serif; font-size: %2px; }\n"
+                                 "p { margin: 0; white-space: pre-wrap; }\n"
+                                 ".red { color: #ff0000; }\n"
+                                 ".blue { color: #0000ff; text-decoration: underline; }\n"
+                                 "</style>\n"
+                                 "</head>\n"
+                                 "<body>\n<p>")
+                      .arg(family)
+                      .arg(kDisplayFontPixels);
+    const std::vector<Look> look = looks(box);
+    const QString& text = box.text;
+    const qsizetype n = text.size();
+    for (qsizetype from = 0; from < n;) {
+        qsizetype to = from + 1;
+        while (to < n && look[size_t(to)] == look[size_t(from)])
+            ++to;
+        const Look& l = look[size_t(from)];
+        const bool span = l.colour != Black;
+        const QString open = l.colour == Blue ? QStringLiteral("<span class=\"blue\">")
+                             : l.underline    ? QStringLiteral("<span class=\"red under\">")
+                                              : QStringLiteral("<span class=\"red\">");
+        bool inside = false; // the run's span is open
+        for (qsizetype i = from; i < to; ++i) {
+            const QChar c = text[i];
+            if (c == u'\r' || c == u'\n') {
+                if (c == u'\r' && i + 1 < to && text[i + 1] == u'\n')
+                    ++i;
+                // A mark never spans a line end in the page: it closes
+                // before the paragraph does, and opens again on the next
+                // character it covers.
+                if (inside)
+                    out += QStringLiteral("</span>");
+                inside = false;
+                out += QStringLiteral("</p>\n<p>");
+                continue;
+            }
+            if (span && !inside) {
+                out += open;
+                inside = true;
+            }
+            if (c == u'&')
+                out += QStringLiteral("&amp;");
+            else if (c == u'<')
+                out += QStringLiteral("&lt;");
+            else if (c == u'>')
+                out += QStringLiteral("&gt;");
+            else
+                out += c;
+        }
+        if (inside)
+            out += QStringLiteral("</span>");
+        from = to;
+    }
+    out += QStringLiteral("</p>\n</body>\n</html>\n");
+    return out.toUtf8();
+}
+
+QString html_file_name(const QString& chosen) {
+    return chosen.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) ||
+                   chosen.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive)
+               ? chosen
+               : chosen + QStringLiteral(".html");
+}
+
+QString export_display_html(const Session& s, const QString& name) {
+    if (name.isEmpty())
+        return {};
+    return write_file(html_file_name(name), display_html(s.display));
+}
+
 QStringList letter_list_lines(const Session& s) {
     const Grid& table = s.table;
     const int row = table.currentRow();

@@ -25,6 +25,20 @@ namespace tallyra {
 // the code page has none), so that the document is plain ASCII.
 QByteArray display_rtf(const DisplayBox& box);
 
+// The display box as an HTML page in UTF-8: its text in the display box's
+// Arabic font, right to left, each line a paragraph, the red marks red and
+// the blue ones blue and underlined.
+QByteArray display_html(const DisplayBox& box);
+
+// An HTML file's name: ".html" appended unless the chosen name ends in
+// ".html" or ".htm".
+QString html_file_name(const QString& chosen);
+
+// Writes the display box to an HTML file under the chosen name (nothing for
+// an empty name, the dialog cancelled). Returns the message of a file that
+// could not be written; empty otherwise.
+QString export_display_html(const Session& session, const QString& name);
+
 // The lines of the letter list's file: a heading (the current row's verse or
 // surah when the list tallies the text shown, the table's size when it holds
 // the census of the whole table), a separator, then every line of the list.

@@ -7,9 +7,11 @@
 #include "corpus/surahs.h"
 #include "display/display.h"
 #include "export/export.h"
+#include "export/table_formats.h"
 #include "measures/measures.h"
 #include "search/phrase_list.h"
 #include "search/search.h"
+#include "statistics/distribution.h"
 #include "statistics/nabra.h"
 #include "statistics/repetition.h"
 #include "statistics/surah_statistics.h"
@@ -108,6 +110,24 @@ Result letters_to_phrases(Program& p, const QStringList&) {
     Result r;
     r.open = WindowId::PhraseList;
     return r;
+}
+
+// The exports for today's tools: the table as CSV, whole or its selected
+// rows, and the display box as HTML, all in UTF-8.
+void open_utf8_menu(Program& p) {
+    p.main.setEnabled(QStringLiteral("ExportHtml"), display_holds_text(p));
+}
+
+Result csv_table(Program& p, const QStringList& in) {
+    return said(export_table_csv(p.main, in.value(0), false));
+}
+
+Result csv_selected(Program& p, const QStringList& in) {
+    return said(export_table_csv(p.main, in.value(0), true));
+}
+
+Result html_display(Program& p, const QStringList& in) {
+    return said(export_display_html(p.main, in.value(0)));
 }
 
 std::pair<int, int> ordering_range(const Program& p, const QStringList&) {
@@ -247,6 +267,33 @@ std::vector<Command> main_window_commands() {
             .reads(word_file())
             .verb("export-merged", "write the whole merged-waw text to NAME.doc, a verse a line")
             .does(one<N34Click>),
+        menu("ExportUtf8", u"تصدير للبرامج الأخرى      ").in("MainMenu").opened(open_utf8_menu),
+        item("ExportCsv", u"تصدير الجدول إلى ملف CSV")
+            .in("ExportUtf8")
+            .shortcut("Ctrl+Shift+T")
+            .reads(save_file("NAME", QStringLiteral("CSV|*.csv")))
+            .verb("export-csv", "write the table, header row first, to NAME.csv (CSV in UTF-8)")
+            .does(csv_table),
+        item("ExportSelectedCsv", u"تصدير الأسطر المحددة إلى ملف CSV")
+            .in("ExportUtf8")
+            .shortcut("Ctrl+Shift+S")
+            .reads(save_file("NAME", QStringLiteral("CSV|*.csv")))
+            .verb("export-selected-csv", "write the header row and the selected rows to "
+                                         "NAME.csv (CSV in UTF-8)")
+            .does(csv_selected),
+        item("ExportHtml", u"تصدير ما في مربع العرض إلى ملف HTML")
+            .in("ExportUtf8")
+            .separated()
+            .shortcut("Ctrl+Shift+H")
+            .reads(save_file("NAME", QStringLiteral("HTML|*.html")))
+            .verb("export-html", "write the display box with its marks to NAME.html (UTF-8)")
+            .does(html_display),
+        item("Distribution", u"توزيع النتائج على السور")
+            .in("MainMenu")
+            .shortcut("Ctrl+B")
+            .verb("chart", "open the chart of the table's result per surah, and print its "
+                           "figures")
+            .does(open_distribution),
         // Its laid-out caption "إحصاء حروف الجدول  " is replaced at start-up.
         item("N6", u"إحصاء حروف الجدول       ")
             .in("MainMenu")

@@ -39,6 +39,8 @@ const Items& Program::items(WindowId window) const {
         return factorization.items;
     case WindowId::Notes:
         return notes.items;
+    case WindowId::Distribution:
+        return distribution.items;
     default:
         return none_;
     }

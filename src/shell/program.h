@@ -20,6 +20,7 @@ public:
     VerseChooserWindow verseChooser;
     WordWindow words;
     PhraseListWindow phraseList;
+    DistributionWindow distribution;
 
     // The prime factorization window, the notes pad, and the calculator the
     // desktop offers (found on PATH as the program starts; empty: none, and

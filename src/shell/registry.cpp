@@ -54,7 +54,7 @@ const std::vector<Command>& registry() {
         for (std::vector<Command> window :
              {goto_window_commands(), surah_chooser_commands(), verse_chooser_commands(),
               word_window_commands(), phrase_list_commands(), factorization_window_commands(),
-              notes_window_commands()})
+              notes_window_commands(), distribution_window_commands()})
             for (Command& c : window)
                 all.push_back(std::move(c));
         return all;

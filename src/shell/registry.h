@@ -119,6 +119,7 @@ std::vector<Command> word_window_commands();
 std::vector<Command> phrase_list_commands();
 std::vector<Command> factorization_window_commands();
 std::vector<Command> notes_window_commands();
+std::vector<Command> distribution_window_commands();
 
 // The commands that rows of several windows share: the menu bar's, the main
 // table's menu's and the word window's items that open the about window,

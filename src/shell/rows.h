@@ -4,6 +4,7 @@
 
 #include "shell/program.h"
 #include "shell/registry.h"
+#include "statistics/distribution.h"
 
 #include <initializer_list>
 
@@ -46,6 +47,14 @@ inline void show_items(Session& s, std::initializer_list<const char*> names, boo
 
 inline bool display_holds_text(const Program& p) {
     return !p.main.display.text.isEmpty();
+}
+
+// Opens the chart of the table's result per surah, filled from the table.
+inline Result open_distribution(Program& p, const QStringList&) {
+    fill_distribution(p.main, p.distribution);
+    Result r;
+    r.open = WindowId::Distribution;
+    return r;
 }
 
 // The rows of the word and letter statistics menu and of the table's

@@ -214,6 +214,10 @@ std::vector<Command> table_menu_commands() {
         Row(M, ItemKind::Command, "DeleteSelected")
             .verb("delete-selected", "delete the selected rows of the verse or surah table")
             .does(delete_selected),
+        item("DistributionOfTable", u"توزيع النتائج على السور")
+            .in("PopupMenu1")
+            .separated()
+            .does(open_distribution),
     };
     rows.insert(rows.end(), rest.begin(), rest.end());
     return rows;

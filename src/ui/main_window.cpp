@@ -8,6 +8,7 @@
 #include "table/tables.h"
 #include "ui/about_dialog.h"
 #include "ui/colours.h"
+#include "ui/distribution_chart.h"
 #include "ui/factorization_dialog.h"
 #include "ui/fonts.h"
 #include "ui/goto_dialog.h"
@@ -317,6 +318,7 @@ MainWindow::MainWindow(Program& program, Dialogs& dialogs, QWidget* parent)
              new FactorizationDialog(program_, dialogs_, this),
              new SurahChooser(program_, dialogs_, this),
              new VerseChooser(program_, dialogs_, this),
+             new DistributionChart(program_, dialogs_, this),
          }) {
         w->setForward([this](const Result& r) { act(r); });
         windows_.insert(w->id(), w);
