@@ -520,3 +520,15 @@ TEST(Cli, ThePhraseListFromItsCommands) {
     EXPECT_TRUE(missing.err.contains(q(u"تعذرت قراءة الملف ") + named(name)))
         << missing.err.toStdString();
 }
+
+TEST(Cli, AnUnknownFormatIsRefusedBeforeAnyCommand) {
+    for (const QStringList& args : {QStringList{QStringLiteral("--format"), QStringLiteral("xml")},
+                                    QStringList{QStringLiteral("--format")},
+                                    QStringList{QStringLiteral("--format"), QStringLiteral("JSON"),
+                                                QStringLiteral("surahs")}}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(r.err, QStringLiteral("tallyra-cli: --format takes tsv, json or csv\n"));
+    }
+}
