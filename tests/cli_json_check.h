@@ -15,6 +15,23 @@
 
 namespace tallyra {
 
+// One run of the command line: its exit status and what it wrote to its
+// standard output and standard error.
+struct CliOutput {
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+inline CliOutput run_cli_captured(const QStringList& args) {
+    CliOutput r;
+    QTextStream o(&r.out), e(&r.err);
+    r.status = run_cli(args, o, e);
+    o.flush();
+    e.flush();
+    return r;
+}
+
 // A JSON cell holds what the text cell does: the same text, or the number
 // its digits make.
 inline bool same_cell(const QJsonValue& json, const QString& text) {
@@ -79,11 +96,7 @@ inline void expect_json_run_matches(const QStringList& args, int status, const Q
     QStringList jsonArgs = args;
     jsonArgs.insert(letters ? 1 : 0, QStringLiteral("--format"));
     jsonArgs.insert(letters ? 2 : 1, QStringLiteral("json"));
-    QString jsonOut, jsonErr;
-    QTextStream o(&jsonOut), e(&jsonErr);
-    const int jsonStatus = run_cli(jsonArgs, o, e);
-    o.flush();
-    e.flush();
+    const auto [jsonStatus, jsonOut, jsonErr] = run_cli_captured(jsonArgs);
     SCOPED_TRACE(args.join(u' ').toStdString());
     EXPECT_EQ(jsonStatus, status);
     EXPECT_EQ(jsonErr, err);

@@ -25,15 +25,11 @@ struct CliRun {
 };
 
 CliRun run(const QStringList& args) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int status = run_cli(args, o, e);
-    o.flush();
-    e.flush();
-    QStringList lines = out.split(u'\n');
+    const CliOutput r = run_cli_captured(args);
+    QStringList lines = r.out.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    return {status, lines, err};
+    return {r.status, lines, r.err};
 }
 
 // Runs the command line as given and, with --format json, once more (see

@@ -287,11 +287,8 @@ TEST(Factorization, TheCommandLinePrintsTheWindowsLines) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        EXPECT_EQ(run_cli(c.args, o, e), c.status);
-        o.flush();
-        e.flush();
+        const auto [status, out, err] = run_cli_captured(c.args);
+        EXPECT_EQ(status, c.status);
         EXPECT_EQ(out, c.out);
         EXPECT_EQ(err, c.err);
         expect_json_run_matches(c.args, c.status, out, err);

@@ -475,11 +475,8 @@ TEST(TableOperations, TheCommandLine) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        EXPECT_EQ(run_cli(c.args, o, e), c.status);
-        o.flush();
-        e.flush();
+        const auto [status, out, err] = run_cli_captured(c.args);
+        EXPECT_EQ(status, c.status);
         if (c.firstLine) {
             EXPECT_EQ(out.section(u'\n', 0, 0), q(c.firstLine));
         } else {

@@ -30,6 +30,14 @@ struct SearchState {
     int X = 0, Y = 0;      // their lengths
     bool na3am = false;    // two-term marking on
     QString s_hifdh;       // the search box's text at the last search
+
+    // The terms of a two-term command, with their lengths.
+    void setEnds(const QString& first, const QString& last) {
+        a = first;
+        b = last;
+        X = int(first.size());
+        Y = int(last.size());
+    }
 };
 
 enum class MarkKind {

@@ -55,10 +55,7 @@ QString write_surah_hits(Session& session, const std::vector<SurahHit>& hits, bo
 QString souratabda(Session& session, int mode, const QString& first, const QString& second) {
     SearchState& st = session.search;
     if (mode == 3) {
-        st.a = first;
-        st.b = second;
-        st.X = int(first.size());
-        st.Y = int(second.size());
+        st.setEnds(first, second);
         if (first.isEmpty() || second.isEmpty())
             return QStringLiteral("أكتب البداية والنهاية للسور");
     } else {

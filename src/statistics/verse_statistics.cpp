@@ -97,10 +97,7 @@ QString N2Click(Session& session, const QString& boxText) {
 
 QString N3Click(Session& session, const QString& a, const QString& b) {
     SearchState& st = session.search;
-    st.a = a;
-    st.b = b;
-    st.X = int(a.size());
-    st.Y = int(b.size());
+    st.setEnds(a, b);
     if (a.isEmpty() || b.isEmpty())
         return QStringLiteral("أكتب البداية والنهاية للآية الكريمة");
     st.n = 0;

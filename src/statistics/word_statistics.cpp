@@ -158,10 +158,7 @@ QString N10Click(Session& session, const QString& h, WordFindings& out) {
 
 QString N11Click(Session& session, const QString& a, const QString& b, WordFindings& out) {
     SearchState& st = session.search;
-    st.a = a;
-    st.b = b;
-    st.X = int(a.size());
-    st.Y = int(b.size());
+    st.setEnds(a, b);
     if (a.isEmpty() || b.isEmpty())
         return QStringLiteral("أكتب بداية الكلمة ونهايتها أيضا");
     const QString prefix = starred(QStringLiteral("إحصاء كل الكلمات التي تبدأ بـ "), a) +
